@@ -1,0 +1,5 @@
+# Cross build of the Windows x64 DLL with mingw-w64 (Debian's "posix" thread-model compilers).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(STATS_MINGW_TRIPLE x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
