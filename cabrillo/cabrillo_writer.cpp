@@ -23,10 +23,10 @@ const char* qsoLineFormat(bool belgian, bool cw) {
 }
 
 class CabrilloFile {
-public:
+  public:
     explicit CabrilloFile(const std::string& name) : file_(std::fopen(name.c_str(), "wb")) {
         if (file_ == nullptr) {
-            error_ = errno;
+            error_ = errno != 0 ? errno : EIO;
         }
     }
     CabrilloFile(const CabrilloFile&) = delete;
@@ -60,7 +60,7 @@ public:
         return error_;
     }
 
-private:
+  private:
     std::FILE* file_;
     int error_ = 0;
 };
@@ -78,7 +78,7 @@ void AddQsoLine(Module& m, std::string_view call, std::int32_t frequencyKhz,
     const std::string received(exchangeReceived);
     const char* format = qsoLineFormat(m.BelgianStation != 0, m.CwMode != 0);
     const char* fields[] = {modeCopy.c_str(), timeText.c_str(), m.CabrilloLog.callsign.c_str(),
-                            sent.c_str(), worked.c_str(), received.c_str()};
+                            sent.c_str(),     worked.c_str(),   received.c_str()};
     const int length = std::snprintf(nullptr, 0, format, frequencyKhz, fields[0], fields[1],
                                      fields[2], fields[3], fields[4], fields[5]);
     std::string line(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');

@@ -7,11 +7,14 @@
 namespace stats {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 bool isUnsafe(char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+    return byte < 0x20 || byte == 0x7F ||
+           std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
 }
 
 // Windows opens a device, not a file, for these names, whatever the extension.

@@ -56,8 +56,7 @@ void CTestApp::setMessageHandler(StatsMessageHandler handler, void* context) {
     messageContext_ = handler == nullptr ? nullptr : context;
 }
 
-bool CTestApp::runDialog(const resources::DialogTemplate& dialog,
-                         platform::DialogValues& values) {
+bool CTestApp::runDialog(const resources::DialogTemplate& dialog, platform::DialogValues& values) {
     // A combo box opens on the first item that begins with its value, in every backend.
     for (platform::DialogValue& value : values) {
         const resources::Control* control = dialog.find(value.controlId);
@@ -74,8 +73,10 @@ bool CTestApp::runDialog(const resources::DialogTemplate& dialog,
     HostDialog host;
     host.values = &edited;
     host.caption = std::string(dialog.caption);
-    for (const platform::DialogValue& value : edited) {
-        host.ids.push_back(value.controlId);
+    for (const resources::Control* control : dialog.valueControls()) {
+        if (host.find(control->id) != nullptr) {
+            host.ids.push_back(control->id);
+        }
     }
     host.view.templateId = dialog.id;
     host.view.caption = host.caption.c_str();

@@ -11,14 +11,14 @@ namespace stats {
 // plug-in's dialogs and messages: to the host's handlers when the host installed any, else to
 // the platform's own.
 class CTestApp {
-public:
+  public:
     void setDialogHandler(StatsDialogHandler handler, void* context);
     void setMessageHandler(StatsMessageHandler handler, void* context);
 
     bool runDialog(const resources::DialogTemplate& dialog, platform::DialogValues& values);
     void showMessage(std::string_view text, std::string_view caption);
 
-private:
+  private:
     StatsDialogHandler dialogHandler_ = nullptr;
     void* dialogContext_ = nullptr;
     StatsMessageHandler messageHandler_ = nullptr;

@@ -15,22 +15,32 @@ constexpr int kRowHeight = 15;
 constexpr int kTop = 7;
 constexpr int kListHeight = 120; // a combo box's rectangle includes its drop-down list
 
-int rowY(int row) { return kTop + row * kRowHeight; }
+int rowY(int row) {
+    return kTop + row * kRowHeight;
+}
 
 Control label(std::string_view text, int row, int forId, bool disabled = false, int x = kLabelX,
               int width = kFieldX - kLabelX - 4) {
-    return Control{-1, ControlKind::Label, text, {x, rowY(row) + 2, width, 8}, {}, false,
-                   disabled, false, forId};
+    return {.id = -1,
+            .kind = ControlKind::Label,
+            .text = text,
+            .rect = {x, rowY(row) + 2, width, 8},
+            .disabled = disabled,
+            .labelFor = forId};
 }
 
 Control edit(int id, int row, int x = kFieldX, int width = kFieldWidth) {
-    return Control{id, ControlKind::Edit, {}, {x, rowY(row), width, 12}};
+    return {.id = id, .kind = ControlKind::Edit, .rect = {x, rowY(row), width, 12}};
 }
 
 Control combo(int id, int row, std::vector<std::string_view> items, bool sorted = false,
               bool disabled = false, int x = kFieldX, int width = kFieldWidth) {
-    return Control{id,     ControlKind::ComboBox, {}, {x, rowY(row), width, kListHeight},
-                   items,  sorted,                disabled};
+    return {.id = id,
+            .kind = ControlKind::ComboBox,
+            .rect = {x, rowY(row), width, kListHeight},
+            .items = std::move(items),
+            .sorted = sorted,
+            .disabled = disabled};
 }
 
 std::vector<std::string_view> locations() {
@@ -65,27 +75,35 @@ DialogTemplate build() {
     c.push_back(combo(1021, row++, {"HIGH", "LOW", "QRP"}, true));
     c.push_back(label("CATEGORY-STATION", row, 1025, true));
     c.push_back(combo(1025, row++,
-                      {"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"},
-                      true, true));
+                      {"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"}, true,
+                      true));
     c.push_back(label("CATEGORY-TRANSMITTER", row, 1022, true));
     c.push_back(combo(1022, row++, {"ONE", "TWO", "UNLIMITED"}, true, true));
-    const std::pair<int, std::string_view> plainEdits[] = {
-        {1007, "NAME"},          {1002, "ADDRESS"},
-        {1003, "ADDRESS-CITY"},  {1011, "ADDRESS-STATE-PROVINCE"},
-        {1012, "ADDRESS-POSTALCODE"}, {1015, "ADDRESS-COUNTRY"},
-        {1006, "OPERATORS"},     {1005, "CLUB"}};
+    const std::pair<int, std::string_view> plainEdits[] = {{1007, "NAME"},
+                                                           {1002, "ADDRESS"},
+                                                           {1003, "ADDRESS-CITY"},
+                                                           {1011, "ADDRESS-STATE-PROVINCE"},
+                                                           {1012, "ADDRESS-POSTALCODE"},
+                                                           {1015, "ADDRESS-COUNTRY"},
+                                                           {1006, "OPERATORS"},
+                                                           {1005, "CLUB"}};
     for (const auto& [id, text] : plainEdits) {
         c.push_back(label(text, row, id));
         c.push_back(edit(id, row++, kFieldX, 214));
     }
     c.push_back(label("SOAPBOX", row, 1001));
-    c.push_back(Control{1001, ControlKind::MultiLineEdit, {}, {kFieldX, rowY(row), 214, 40}});
+    c.push_back(
+        {.id = 1001, .kind = ControlKind::MultiLineEdit, .rect = {kFieldX, rowY(row), 214, 40}});
     row += 3;
     c.push_back(label("E-MAIL", row, 1004));
     c.push_back(edit(1004, row++, kFieldX, 214));
     const int buttonY = rowY(row) + 6;
-    c.push_back(Control{1, ControlKind::DefaultPushButton, "OK", {112, buttonY, 50, 14}});
-    c.push_back(Control{2, ControlKind::PushButton, "CANCEL", {172, buttonY, 50, 14}});
+    c.push_back(
+        {.id = 1, .kind = ControlKind::PushButton, .text = "OK", .rect = {112, buttonY, 50, 14}});
+    c.push_back({.id = 2,
+                 .kind = ControlKind::PushButton,
+                 .text = "CANCEL",
+                 .rect = {172, buttonY, 50, 14}});
     t.rect.height = buttonY + 14 + 7;
     return t;
 }

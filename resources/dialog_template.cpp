@@ -23,12 +23,12 @@ std::vector<const Control*> DialogTemplate::valueControls() const {
 std::vector<std::string_view> displayedItems(const Control& combo) {
     std::vector<std::string_view> items = combo.items;
     if (combo.sorted) {
-        std::sort(items.begin(), items.end(), [](std::string_view a, std::string_view b) {
-            return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                                [](char x, char y) {
-                                                    return std::tolower(static_cast<unsigned char>(x)) <
-                                                           std::tolower(static_cast<unsigned char>(y));
-                                                });
+        std::stable_sort(items.begin(), items.end(), [](std::string_view a, std::string_view b) {
+            return std::lexicographical_compare(
+                a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                    return std::tolower(static_cast<unsigned char>(x)) <
+                           std::tolower(static_cast<unsigned char>(y));
+                });
         });
     }
     return items;

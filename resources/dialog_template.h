@@ -23,8 +23,8 @@ struct Rect {
 struct Control {
     int id; // -1 for a static label
     ControlKind kind;
-    std::string_view text; // label or button text
-    Rect rect;
+    std::string_view text{}; // label or button text; none for an edit or a combo box
+    Rect rect{};
     std::vector<std::string_view> items{}; // combo box list, in the order it is filled
     bool sorted = false;
     bool disabled = false;
@@ -37,7 +37,7 @@ struct DialogTemplate {
     std::string_view caption;
     std::string_view font;
     int fontSize;
-    Rect rect;
+    Rect rect{};
     std::vector<Control> controls;
 
     // Controls that carry a value (edits, combo boxes, check boxes), in template order.
