@@ -99,47 +99,58 @@ struct LoadedLog {
     std::string ownPrefix;
 };
 
-// Reads and maps the whole log before anything is written, so bad input leaves no trace.
-LoadedLog loadLog(const Options& options, const PrefixSource& prefixOf) {
-    const FileBytes file = readFileBytes(options.logPath);
+struct AdifFile {
+    std::string bytes;
+    AdifLog adif;
+};
+
+// Reads the whole log before anything is written, so bad input leaves no trace.
+AdifFile readLog(const Options& options) {
+    FileBytes file = readFileBytes(options.logPath);
     if (!file.bytes) {
         throw InputError("cannot read " + options.logPath + ": " + file.error);
     }
     if (file.bytes->empty()) {
         throw InputError(options.logPath + " is empty");
     }
-    const AdifLog adif = parseAdif(*file.bytes);
-    if (adif.records.empty()) {
+    AdifFile log{std::move(*file.bytes), {}};
+    log.adif = parseAdif(log.bytes);
+    if (log.adif.records.empty()) {
         throw InputError(options.logPath + " is not an ADIF log (no QSO records found)");
     }
-    for (const AdifProblem& problem : adif.problems) {
-        say(options.logPath + ":" + std::to_string(lineOf(*file.bytes, problem.offset)) + ": " +
-            problem.message);
-    }
+    return log;
+}
 
-    LoadedLog log;
-    log.ownCall = options.ownCall.value_or("");
-    if (log.ownCall.empty()) {
-        const AdifRecord& first = adif.records.front();
-        for (const char* name : {"STATION_CALLSIGN", "OPERATOR"}) {
-            if (const std::string* call = first.find(name); call && log.ownCall.empty()) {
-                log.ownCall = *call;
-            }
+std::string ownCallOf(const Options& options, const AdifRecord& first) {
+    if (options.ownCall && !options.ownCall->empty()) {
+        return *options.ownCall;
+    }
+    for (const char* name : {"STATION_CALLSIGN", "OPERATOR"}) {
+        if (const std::string* call = first.find(name); call != nullptr && !call->empty()) {
+            return *call;
         }
     }
-    if (log.ownCall.empty()) {
-        throw InputError(options.logPath +
-                         " names no own callsign (STATION_CALLSIGN or OPERATOR); give --call");
-    }
+    throw InputError(options.logPath +
+                     " names no own callsign (STATION_CALLSIGN or OPERATOR); give --call");
+}
+
+LoadedLog mapLog(const Options& options, const AdifFile& file, const PrefixSource& prefixOf) {
+    LoadedLog log;
+    log.ownCall = ownCallOf(options, file.adif.records.front());
     log.ownPrefix = options.ownPrefix ? *options.ownPrefix : prefixOf(log.ownCall);
 
-    log.qsos.reserve(adif.records.size());
+    const auto where = [&](std::size_t offset) {
+        return options.logPath + ":" + std::to_string(lineOf(file.bytes, offset)) + ": ";
+    };
+    for (const AdifProblem& problem : file.adif.problems) {
+        say(where(problem.offset) + problem.message);
+    }
+    log.qsos.reserve(file.adif.records.size());
     const PrefixLookup lookup = [&prefixOf](std::string_view call) { return prefixOf(call); };
-    for (const AdifRecord& record : adif.records) {
+    for (const AdifRecord& record : file.adif.records) {
         log.qsos.push_back(qsoFromRecord(record, log.ownCall, lookup));
         for (const std::string& problem : log.qsos.back().problems) {
-            say(options.logPath + ":" + std::to_string(lineOf(*file.bytes, record.offset)) + ": " +
-                problem);
+            say(where(record.offset) + problem);
         }
     }
     return log;
@@ -204,8 +215,9 @@ std::string lowerBand(std::string band) {
 } // namespace
 
 int runScore(const Options& options) {
+    const AdifFile file = readLog(options);
     const PrefixSource prefixOf(options);
-    const LoadedLog log = loadLog(options, prefixOf);
+    const LoadedLog log = mapLog(options, file, prefixOf);
     StatsPlugin plugin(pluginPath(options));
     enterContestFolder(options.dir);
 
@@ -225,8 +237,9 @@ int runScore(const Options& options) {
 }
 
 int runCheck(const Options& options) {
+    const AdifFile file = readLog(options);
     const PrefixSource prefixOf(options);
-    const LoadedLog log = loadLog(options, prefixOf);
+    const LoadedLog log = mapLog(options, file, prefixOf);
     const std::string prefix = options.checkPrefix.value_or(prefixOf(options.checkCall));
     const std::string band = lowerBand(options.band);
     StatsPlugin plugin(pluginPath(options));
