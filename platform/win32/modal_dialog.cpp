@@ -105,8 +105,12 @@ INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 bool runModalDialog(const resources::DialogTemplate& dialog, DialogValues& values) {
     DialogRun run{&dialog, &values};
+    // A Unicode dialog creates its controls from the template's texts as they are; an ANSI one
+    // would first convert them to the host's code page, which turns the setup dialog's Cyrillic
+    // "OK" into "??" outside Cyrillic code pages. The values still go through the "A" functions,
+    // in the host's code page.
     const INT_PTR result =
-        DialogBoxParamA(win32::pluginModule(), MAKEINTRESOURCEA(dialog.id), GetActiveWindow(),
+        DialogBoxParamW(win32::pluginModule(), MAKEINTRESOURCEW(dialog.id), GetActiveWindow(),
                         &dialogProcedure, reinterpret_cast<LPARAM>(&run));
     return result == IDOK;
 }
