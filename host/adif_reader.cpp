@@ -7,14 +7,8 @@
 namespace ubaspring {
 namespace {
 
-std::string upperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 bool isFieldNameChar(char c) {
@@ -38,6 +32,9 @@ class Parser {
         // Without a leading '<' the text up to <EOH> is the header (ADIF's own rule).
         inHeader_ = !bytes_.empty() && bytes_.front() != '<';
         log_.hasHeader = inHeader_;
+        // Every field starts with '<': one pass of counting saves growing the array many times.
+        log_.fields.reserve(
+            static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '<')));
         std::size_t position = 0;
         while ((position = bytes_.find('<', position)) != std::string_view::npos) {
             if (!readTag(position)) {
@@ -76,9 +73,8 @@ class Parser {
             }
             return true;
         }
-        const std::string upperName = upperAscii(name);
         if (colon == std::string_view::npos) {
-            markerTag(start, upperName);
+            markerTag(start, name);
             return true;
         }
 
@@ -86,69 +82,103 @@ class Parser {
         const std::optional<std::size_t> length =
             parseLength(specifier.substr(0, specifier.find(':')));
         if (!length) {
-            problem(start, "field " + upperName + " has no valid length; ignored");
+            problem(start, "field " + std::string(name) + " has no valid length; ignored");
             return true;
         }
         if (*length > bytes_.size() - position) {
-            problem(start, "field " + upperName + " is " + std::to_string(*length) +
+            problem(start, "field " + std::string(name) + " is " + std::to_string(*length) +
                                " bytes long but the file ends first; record dropped");
-            current_.fields.clear();
+            dropCurrent();
             position = bytes_.size();
             return false;
         }
-        if (current_.fields.empty()) {
-            current_.offset = start;
+        if (fieldCount() == 0) {
+            currentOffset_ = start;
         }
-        current_.fields.push_back({upperName, std::string(bytes_.substr(position, *length))});
+        log_.fields.push_back({name, bytes_.substr(position, *length)});
         position += *length;
         return true;
     }
 
-    void markerTag(std::size_t start, const std::string& upperName) {
-        if (upperName == "EOH") {
+    std::size_t fieldCount() const { return log_.fields.size() - currentFirst_; }
+    void dropCurrent() { log_.fields.resize(currentFirst_); }
+
+    // Records keep index ranges while fields grow; spans are made once the fields stay put.
+    void endRecord() {
+        if (fieldCount() > 0) {
+            ranges_.push_back({currentOffset_, currentFirst_, fieldCount()});
+        }
+        currentFirst_ = log_.fields.size();
+    }
+
+    void markerTag(std::size_t start, std::string_view name) {
+        if (equalIgnoringCase(name, "EOH")) {
             inHeader_ = false;
-            current_.fields.clear(); // the header's own fields
-        } else if (upperName == "EOR") {
+            dropCurrent(); // the header's own fields
+        } else if (equalIgnoringCase(name, "EOR")) {
             if (inHeader_) {
                 // Stray text before the first tag, but no header: the fields were a record.
                 problem(0, "text before the first tag but no <EOH>; read as records");
                 inHeader_ = false;
                 log_.hasHeader = false;
             }
-            if (!current_.fields.empty()) {
-                log_.records.push_back(std::move(current_));
-            }
-            current_ = AdifRecord{};
+            endRecord();
         } else if (!inHeader_) {
-            problem(start, "tag <" + upperName + "> has no length; ignored");
+            problem(start, "tag <" + std::string(name) + "> has no length; ignored");
         }
     }
 
     AdifLog finish(bool complete) {
         if (inHeader_) {
             problem(0, "the header has no <EOH>");
-        } else if (complete && !current_.fields.empty()) {
-            problem(current_.offset, "the last record has no <EOR>; read as it is");
-            log_.records.push_back(std::move(current_));
+        } else if (complete && fieldCount() > 0) {
+            problem(currentOffset_, "the last record has no <EOR>; read as it is");
+            endRecord();
+        }
+        dropCurrent();
+        log_.records.reserve(ranges_.size());
+        const std::span<const AdifField> all(log_.fields);
+        for (const Range& range : ranges_) {
+            log_.records.push_back({range.offset, all.subspan(range.first, range.count)});
         }
         return std::move(log_);
     }
 
+    struct Range {
+        std::size_t offset;
+        std::size_t first;
+        std::size_t count;
+    };
+
     std::string_view bytes_;
     AdifLog log_;
-    AdifRecord current_;
+    std::vector<Range> ranges_;
+    std::size_t currentFirst_ = 0; // index in log_.fields of the current record's first field
+    std::size_t currentOffset_ = 0;
     bool inHeader_ = false;
 };
 
 } // namespace
 
-const std::string* AdifRecord::find(std::string_view upperName) const {
-    for (const AdifField& field : fields) {
-        if (field.name == upperName) {
-            return &field.value;
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (upper(a[i]) != upper(b[i])) {
+            return false;
         }
     }
-    return nullptr;
+    return true;
+}
+
+std::optional<std::string_view> AdifRecord::find(std::string_view name) const {
+    for (const AdifField& field : fields) {
+        if (equalIgnoringCase(field.name, name)) {
+            return field.value;
+        }
+    }
+    return std::nullopt;
 }
 
 AdifLog parseAdif(std::string_view bytes) {

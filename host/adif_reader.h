@@ -1,27 +1,29 @@
 #pragma once
 
 // Reads ADIF 3 logs in their tagged form (.adi). A pure function of the file's bytes, so that it
-// can be fuzzed and tested without files.
+// can be fuzzed and tested without files. Names and values are views into those bytes, so that a
+// log of 100,000 QSOs is read without copying a field.
 
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace ubaspring {
 
 struct AdifField {
-    std::string name;  // upper case
-    std::string value; // the data bytes, exactly as many as the tag's length says
+    std::string_view name;  // as written; ADIF names are case-insensitive
+    std::string_view value; // the data bytes, exactly as many as the tag's length says
 };
 
 struct AdifRecord {
     std::size_t offset = 0; // byte offset of the record's first tag
-    std::vector<AdifField> fields;
+    std::span<const AdifField> fields;
 
-    // The value of a field (name in upper case), or null when the record has none.
-    const std::string* find(std::string_view upperName) const;
+    // The value of the first field of that name, in any letter case, or none.
+    std::optional<std::string_view> find(std::string_view name) const;
 };
 
 // Something wrong with the file that the reader worked around.
@@ -32,14 +34,19 @@ struct AdifProblem {
 
 struct AdifLog {
     bool hasHeader = false;
-    std::vector<AdifRecord> records;
+    std::vector<AdifRecord> records; // their fields are views into fields below
     std::vector<AdifProblem> problems;
+    std::vector<AdifField> fields; // the fields of every record, one record after the other
 };
 
 // Parses a whole .adi file. Text before the first tag is a header when the file does not start
 // with '<'; it ends at <EOH>. Field names are case-insensitive and the data length counts bytes.
 // A record that is cut off at the end of the file is kept and reported; a record whose last field
-// runs past the end of the file is dropped and reported.
+// runs past the end of the file is dropped and reported. The log refers to bytes, which must
+// outlive it; moving the log keeps its records valid.
 AdifLog parseAdif(std::string_view bytes);
+
+// ASCII letters compared without their case, as ADIF compares names.
+bool equalIgnoringCase(std::string_view a, std::string_view b);
 
 } // namespace ubaspring

@@ -126,8 +126,8 @@ std::string ownCallOf(const Options& options, const AdifRecord& first) {
         return *options.ownCall;
     }
     for (const char* name : {"STATION_CALLSIGN", "OPERATOR"}) {
-        if (const std::string* call = first.find(name); call != nullptr && !call->empty()) {
-            return *call;
+        if (const std::optional<std::string_view> call = first.find(name); call && !call->empty()) {
+            return std::string(*call);
         }
     }
     throw InputError(options.logPath +

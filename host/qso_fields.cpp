@@ -21,8 +21,7 @@ std::string lowerAscii(std::string_view text) {
 
 std::string_view fieldOr(const AdifRecord& record, std::string_view name,
                          std::string_view fallback = {}) {
-    const std::string* value = record.find(name);
-    return value != nullptr ? std::string_view(*value) : fallback;
+    return record.find(name).value_or(fallback);
 }
 
 // The first of the fields that is present and not empty.
