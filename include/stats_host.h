@@ -27,7 +27,9 @@ struct StatsDialog {
     void* state; /* the plug-in's own; not for the host */
 };
 
-/* Runs inside the export that opened the dialog; returns 1 for OK and 0 for any other close. */
+/* Runs inside the export that opened the dialog; returns 1 for OK and 0 for any other close.
+ * Combo boxes hold the text they opened with (a value that begins a list item, ignoring case,
+ * shows as that item); the texts reach the plug-in only when the handler returns 1. */
 typedef int (*StatsDialogHandler)(void* context, StatsDialog* dialog);
 
 /* Receives what the plug-in would show in a message box. */
