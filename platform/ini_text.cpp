@@ -162,7 +162,7 @@ std::string store(std::string_view content, std::string_view section, std::strin
         if (!result.empty() && !trim(lines.back().raw).empty()) {
             result += "\r\n";
         }
-        result += "[" + std::string(section) + "]\r\n" + newLine;
+        result.append("[").append(section).append("]\r\n").append(newLine);
     }
     return result;
 }
