@@ -6,20 +6,22 @@
 # Ends with the release ZIP. STATS_UPDATE_SCREENSHOTS=1 also copies the screenshots to docs/.
 set -euo pipefail
 started=$SECONDS
-scripts/ensure-packages.sh cmake ninja-build g++ mingw-w64 wine wine64 xvfb xdotool imagemagick
+phase() { phase "[$((SECONDS - started)) s] $*"; }
+scripts/ensure-packages.sh cmake ninja-build g++ mingw-w64 wine wine64 fonts-wine xvfb xdotool \
+  imagemagick
 
-echo "--- building Stats.dll (x86, x64)" >&2
+phase "building Stats.dll (x86, x64)"
 cmake --preset windows-x86 >/dev/null
 cmake --build --preset windows-x86 --parallel 2
 cmake --preset windows-x64 -DSTATS_BUILD_TESTS=ON >/dev/null
 cmake --build --preset windows-x64 --parallel 2
 x86=build/windows-x86 x64=build/windows-x64
 
-echo "--- export tables" >&2
+phase "export tables"
 tests/windows/check-exports.sh i686-w64-mingw32-objdump $x86/Stats.dll tests/windows/exports-x86.txt
 tests/windows/check-exports.sh x86_64-w64-mingw32-objdump $x64/Stats.dll tests/windows/exports-x64.txt
 
-echo "--- Linux build for the parity test" >&2
+phase "Linux build for the parity test"
 parity=build/win-parity
 cmake -S . -B $parity -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTATS_BUILD_TESTS=OFF \
   -DSTATS_BUILD_HOST=OFF >/dev/null
@@ -27,7 +29,7 @@ cmake --build $parity --parallel 2 --target Stats
 cmake -S tests/windows/linux_twin -B $parity/twin -G Ninja >/dev/null
 cmake --build $parity/twin --parallel 2
 
-echo "--- Wine" >&2
+phase "Wine"
 wine_dir=$PWD/$x64/wine
 export WINEPREFIX=$wine_dir/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINE=$(command -v wine64 || echo /usr/lib/wine/wine64)
@@ -44,11 +46,14 @@ cleanup() {
 }
 trap cleanup EXIT
 for _ in $(seq 1 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+[ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(head -n1 "$display_file")
 
 if [ ! -f "$WINEPREFIX/.stats-ready" ]; then
   prefix_started=$SECONDS
-  "$WINE" wineboot -i >/dev/null 2>&1
+phase() { phase "[$((SECONDS - started)) s] $*"; }
+  mkdir -p "$WINEPREFIX"
+  "$WINE" wineboot -i >"$wine_dir/wineboot.log" 2>&1 || { cat "$wine_dir/wineboot.log" >&2; exit 1; }
   # No window manager runs on Xvfb: Wine then draws the captions itself, for the screenshots.
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   "$wineserver" -w
@@ -60,7 +65,7 @@ host=$x64/stats_wine_host.exe
 "$WINE" $host exports $x64/Stats.dll tests/windows/exports-x64.txt
 "$WINE" $host resources $x64/Stats.dll
 
-echo "--- parity: the contest script under Wine and on Linux" >&2
+phase "parity: the contest script under Wine and on Linux"
 rm -rf "$wine_dir/script" $parity/script
 "$WINE" $host script $x64/Stats.dll "$wine_dir/script"
 $parity/twin/stats_parity_host $parity/Stats.so $parity/script
@@ -73,7 +78,7 @@ diff <(tests/windows/settings-keys.sh "$wine_dir/script/Plugins/UBA_Spring.ini")
 [ $status -eq 0 ] || { echo "parity: Wine and Linux differ" >&2; exit 1; }
 echo "parity: results, err.txt, Cabrillo file identical; settings equal key by key" >&2
 
-echo "--- the real dialogs" >&2
+phase "the real dialogs"
 tests/windows/drive-dialogs.sh $host $x64/Stats.dll "$wine_dir/dialogs" "$wine_dir/screenshots"
 if [ "${STATS_UPDATE_SCREENSHOTS:-0}" = 1 ]; then
   cp "$wine_dir"/screenshots/*.png docs/
