@@ -6,7 +6,7 @@
 # Ends with the release ZIP. STATS_UPDATE_SCREENSHOTS=1 also copies the screenshots to docs/.
 set -euo pipefail
 started=$SECONDS
-phase() { phase "[$((SECONDS - started)) s] $*"; }
+phase() { echo "--- [$((SECONDS - started)) s] $*" >&2; }
 scripts/ensure-packages.sh cmake ninja-build g++ mingw-w64 wine wine64 fonts-wine xvfb xdotool \
   imagemagick
 
@@ -51,7 +51,6 @@ export DISPLAY=:$(head -n1 "$display_file")
 
 if [ ! -f "$WINEPREFIX/.stats-ready" ]; then
   prefix_started=$SECONDS
-phase() { phase "[$((SECONDS - started)) s] $*"; }
   mkdir -p "$WINEPREFIX"
   "$WINE" wineboot -i >"$wine_dir/wineboot.log" 2>&1 || { cat "$wine_dir/wineboot.log" >&2; exit 1; }
   # No window manager runs on Xvfb: Wine then draws the captions itself, for the screenshots.
