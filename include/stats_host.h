@@ -20,8 +20,7 @@ struct StatsDialog {
     const char* caption;   /* the dialog's caption */
     int controlCount;      /* controls that carry a value */
     const int* controlIds; /* their ids, in the template's order */
-    /* The control's current text (the check box carries "0", "1" or "2"); null for an unknown id.
-     */
+    /* The control's text (a check box carries "0", "1" or "2"); null for an unknown id. */
     const char* (*getText)(StatsDialog* dialog, int controlId);
     /* Replaces the control's text; 1 when done, 0 for an unknown id or a null text. */
     int (*setText)(StatsDialog* dialog, int controlId, const char* text);
