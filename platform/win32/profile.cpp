@@ -14,14 +14,14 @@ std::string readProfileString(std::string_view section, std::string_view key,
     const std::string keyZ(key);
     const std::string fallbackZ(fallback);
     const std::string pathZ(path);
-    // The function cuts a value that does not fit and then returns size - 1: grow until the
-    // whole value fits.
+    // The function cuts a value that does not fit and then returns size - 1 (size - 2 when the
+    // cut falls inside a double-byte character): grow until the whole value fits.
     std::string buffer(256, '\0');
     for (;;) {
         const DWORD copied = GetPrivateProfileStringA(
             sectionZ.c_str(), keyZ.c_str(), fallbackZ.c_str(), buffer.data(),
             static_cast<DWORD>(buffer.size()), pathZ.c_str());
-        if (copied + 1 < buffer.size()) {
+        if (copied + 2 < buffer.size()) {
             buffer.resize(copied);
             return buffer;
         }

@@ -63,6 +63,7 @@ fi
 host=$x64/stats_wine_host.exe
 "$WINE" $host exports $x64/Stats.dll tests/windows/exports-x64.txt
 "$WINE" $host resources $x64/Stats.dll
+"$WINE" $host profile $x64/Stats.dll "$wine_dir/profile"
 
 phase "parity: the contest script under Wine and on Linux"
 rm -rf "$wine_dir/script" $parity/script

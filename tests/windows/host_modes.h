@@ -18,6 +18,10 @@ int checkExportPairs(HMODULE plugin, const std::string& listFile);
 // caption, font, size and, control by control in tab order, class, id, text, style and place.
 int checkDialogResources(HMODULE plugin);
 
+// The Win32 private-profile backend in the current directory: fallbacks, values read whole
+// whatever their length, a write into a missing folder reported as failed.
+int checkProfileBackend();
+
 // Runs the actions in order with no handlers installed, so that the real dialogs and the
 // message box open and wait for an operator; writes the return codes to operate.txt.
 //   header  ResetStats0 with Cabrillo output (the Cabrillo header dialog)

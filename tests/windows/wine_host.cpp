@@ -15,9 +15,10 @@ int usage(const char* program) {
     std::fprintf(stderr,
                  "usage: %s exports Stats.dll LIST\n"
                  "       %s resources Stats.dll\n"
+                 "       %s profile Stats.dll FOLDER\n"
                  "       %s script Stats.dll FOLDER\n"
                  "       %s operate Stats.dll FOLDER ACTION...\n",
-                 program, program, program, program);
+                 program, program, program, program, program);
     return 2;
 }
 
@@ -58,6 +59,9 @@ int main(int argc, char** argv) {
         status = stats::wintest::checkExportPairs(plugin, argv[3]);
     } else if (mode == "resources" && argc == 3) {
         status = stats::wintest::checkDialogResources(plugin);
+    } else if (mode == "profile" && argc == 4) {
+        enterFolder(argv[3]);
+        status = stats::wintest::checkProfileBackend();
     } else if (mode == "script" && argc == 4) {
         enterFolder(argv[3]);
         status = runScript(plugin);
