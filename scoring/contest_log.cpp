@@ -1,5 +1,7 @@
 #include "scoring/contest_log.h"
 
+#include <algorithm>
+
 namespace stats {
 namespace {
 
@@ -13,10 +15,16 @@ std::string key(std::string_view a, std::string_view b) {
 }
 
 std::string key(std::string_view a, std::string_view b, std::string_view c) {
-    std::string k = key(a, b);
-    k.push_back('\0');
+    std::string k;
+    k.reserve(a.size() + b.size() + c.size() + 2);
+    k.append(a).push_back('\0');
+    k.append(b).push_back('\0');
     k.append(c);
     return k;
+}
+
+std::string sameQsoKey(const CInfo& record) {
+    return key(record.call, record.band, record.mode);
 }
 
 void adjust(std::unordered_map<std::string, int>& counts, std::string k, int delta) {
@@ -30,17 +38,25 @@ void adjust(std::unordered_map<std::string, int>& counts, std::string k, int del
 } // namespace
 
 void ContestLog::append(CInfo record) {
-    index(record, +1);
+    tally(record, +1);
+    std::string k = sameQsoKey(record);
     records_.push_back(std::move(record));
+    sameQso_[std::move(k)].push_back(std::prev(records_.end()));
 }
 
-void ContestLog::removeAt(std::size_t index) {
-    this->index(records_[index], -1);
-    records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(index));
+void ContestLog::remove(Position record) {
+    tally(*record, -1);
+    const auto entry = sameQso_.find(sameQsoKey(*record));
+    std::vector<Position>& positions = entry->second;
+    positions.erase(std::find(positions.begin(), positions.end(), record));
+    if (positions.empty()) {
+        sameQso_.erase(entry);
+    }
+    records_.erase(record);
 }
 
 void ContestLog::empty() {
-    std::vector<CInfo>().swap(records_);
+    records_.clear();
     sameQso_.clear();
     callOnBand_.clear();
     prefixOnBand_.clear();
@@ -48,8 +64,7 @@ void ContestLog::empty() {
     onBand_.clear();
 }
 
-void ContestLog::index(const CInfo& record, int delta) {
-    adjust(sameQso_, key(record.call, record.band, record.mode), delta);
+void ContestLog::tally(const CInfo& record, int delta) {
     adjust(callOnBand_, key(record.call, record.band), delta);
     adjust(prefixOnBand_, key(record.dxccPrefix, record.band), delta);
     adjust(sectionOnBand_, key(record.section, record.band), delta);
@@ -61,9 +76,18 @@ int ContestLog::lookUp(const Counts& counts, const std::string& k) {
     return it == counts.end() ? 0 : it->second;
 }
 
+std::span<const ContestLog::Position>
+ContestLog::sameQso(std::string_view call, std::string_view band, std::string_view mode) const {
+    const auto it = sameQso_.find(key(call, band, mode));
+    if (it == sameQso_.end()) {
+        return {};
+    }
+    return it->second;
+}
+
 int ContestLog::countSameQso(std::string_view call, std::string_view band,
                              std::string_view mode) const {
-    return lookUp(sameQso_, key(call, band, mode));
+    return static_cast<int>(sameQso(call, band, mode).size());
 }
 
 int ContestLog::countCallOnBand(std::string_view call, std::string_view band) const {
@@ -85,11 +109,10 @@ int ContestLog::countOnBand(std::string_view band) const {
 void ContestLog::markDuplicates(std::string_view call, std::string_view band,
                                 std::string_view mode) {
     bool first = true;
-    for (CInfo& record : records_) {
-        if (record.call == call && record.band == band && record.mode == mode) {
-            record.isDupe = first ? 0 : 1;
-            first = false;
-        }
+    for (const Position position : sameQso(call, band, mode)) {
+        // An empty erase turns the index's read-only position into a writable one, in O(1).
+        records_.erase(position, position)->isDupe = first ? 0 : 1;
+        first = false;
     }
 }
 

@@ -3,6 +3,8 @@
 #include "scoring/qso_record.h"
 
 #include <cstddef>
+#include <list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -10,20 +12,29 @@
 
 namespace stats {
 
-// The contest log: records in logging order, index 0 the oldest. Beside the records it keeps
-// counts of the keys that intake and the call check look for, so that those questions cost the
-// same on a log of any size.
+// The contest log: records in logging order, the oldest first. Beside the records it keeps an
+// index of the keys that intake, removal and the call check look for, so that each of those
+// questions costs the same on a log of any size. The records live in a list, so that removing
+// one neither moves the others nor invalidates the index's positions.
 class ContestLog {
-public:
+  public:
+    using Records = std::list<CInfo>;
+    // A stored record; valid until that record is removed or the log is emptied.
+    using Position = Records::const_iterator;
+
     std::size_t count() const { return records_.size(); }
-    const CInfo& at(std::size_t index) const { return records_[index]; }
-    const std::vector<CInfo>& records() const { return records_; }
+    // Every record, oldest first.
+    const Records& records() const { return records_; }
 
     void append(CInfo record);
-    void removeAt(std::size_t index);
+    // Destroys that record; the others keep their order.
+    void remove(Position record);
     void empty();
 
-    // Records with this call, band and mode (intake's duplicate key).
+    // The records with this call, band and mode (intake's duplicate key), oldest first. Valid
+    // until the log next changes.
+    std::span<const Position> sameQso(std::string_view call, std::string_view band,
+                                      std::string_view mode) const;
     int countSameQso(std::string_view call, std::string_view band, std::string_view mode) const;
     // Records with this call on this band, in any mode (the call check's duplicate key).
     int countCallOnBand(std::string_view call, std::string_view band) const;
@@ -35,13 +46,14 @@ public:
     // duplicate.
     void markDuplicates(std::string_view call, std::string_view band, std::string_view mode);
 
-private:
+  private:
     using Counts = std::unordered_map<std::string, int>;
-    void index(const CInfo& record, int delta);
+    void tally(const CInfo& record, int delta);
     static int lookUp(const Counts& counts, const std::string& key);
 
-    std::vector<CInfo> records_;
-    Counts sameQso_;
+    Records records_;
+    // Per call, band and mode, the positions of its records in log order.
+    std::unordered_map<std::string, std::vector<Position>> sameQso_;
     Counts callOnBand_;
     Counts prefixOnBand_;
     Counts sectionOnBand_;

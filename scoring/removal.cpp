@@ -1,8 +1,6 @@
 #include "scoring/contest.h"
 #include "scoring/contest_rules.h"
 
-#include <optional>
-
 namespace stats {
 namespace {
 
@@ -19,27 +17,26 @@ int removeQso(Module& m, const QsoArguments& qso) {
     if (qso.exchangeReceived.empty() || qso.exchangeSent.empty()) {
         return 0;
     }
-    if (m.QsoLog.countSameQso(qso.call, qso.band, qso.mode) == 0) {
+    // The records of this QSO, oldest first, from the log's index.
+    const std::span<const ContestLog::Position> matches =
+        m.QsoLog.sameQso(qso.call, qso.band, qso.mode);
+    if (matches.empty()) {
         return 1;
     }
 
     // The QSO logged at the given time is the one the operator deleted; without a usable time,
     // the oldest matching record goes.
     const COleDateTime time = dateTimeOrNull(qso.time);
-    std::optional<std::size_t> first;
-    std::optional<std::size_t> sameMoment;
-    for (std::size_t i = 0; i < m.QsoLog.count() && !sameMoment; ++i) {
-        const CInfo& record = m.QsoLog.at(i);
-        if (record.call == qso.call && record.mode == qso.mode && record.band == qso.band) {
-            if (!first) {
-                first = i;
-            }
-            if (time.m_status != kDateTimeNull && sameTime(record.time, time)) {
-                sameMoment = i;
+    ContestLog::Position removed = matches.front();
+    if (time.m_status != kDateTimeNull) {
+        for (const ContestLog::Position record : matches) {
+            if (sameTime(record->time, time)) {
+                removed = record;
+                break;
             }
         }
     }
-    m.QsoLog.removeAt(sameMoment ? *sameMoment : *first);
+    m.QsoLog.remove(removed);
     // The oldest remaining record of that QSO is the one that counts.
     m.QsoLog.markDuplicates(qso.call, qso.band, qso.mode);
     return 1;
