@@ -7,7 +7,9 @@
 namespace stats::bench {
 namespace {
 
-int confirm(void*, StatsDialog*) { return 1; }
+int confirm(void*, StatsDialog*) {
+    return 1;
+}
 void swallow(void*, const char*, const char*) {}
 
 std::filesystem::path makeFolder() {
@@ -37,7 +39,9 @@ BenchContest::~BenchContest() {
     std::filesystem::remove_all(folder_, ignored);
 }
 
-void BenchContest::enter() const { std::filesystem::current_path(folder_); }
+void BenchContest::enter() const {
+    std::filesystem::current_path(folder_);
+}
 
 int BenchContest::reset() {
     return plugin_->ResetStats0("", cabrillo_ ? 1 : 0, kOwnCall, nullptr, nullptr, "", "", "", "",
@@ -50,16 +54,19 @@ int callQsoExport(test::QsoFn function, const BenchQso& q) {
     COleDateTime time = q.time;
     return function(kOwnCall, q.call.c_str(), &time, nullptr, nullptr, nullptr, 0, q.frequencyHz,
                     q.mode.c_str(), q.rstSent.c_str(), q.rstReceived.c_str(),
-                    q.exchangeSent.c_str(), q.exchangeReceived.c_str(), "", "", "", "", "", "",
-                    "", "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", q.band.c_str(),
-                    "");
+                    q.exchangeSent.c_str(), q.exchangeReceived.c_str(), "", "", "", "", "", "", "",
+                    "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", q.band.c_str(), "");
 }
 
 } // namespace
 
-int BenchContest::add(const BenchQso& qso) { return callQsoExport(plugin_->AddData0, qso); }
+int BenchContest::add(const BenchQso& qso) {
+    return callQsoExport(plugin_->AddData0, qso);
+}
 
-int BenchContest::remove(const BenchQso& qso) { return callQsoExport(plugin_->RemoveData0, qso); }
+int BenchContest::remove(const BenchQso& qso) {
+    return callQsoExport(plugin_->RemoveData0, qso);
+}
 
 int BenchContest::check(const char* call, const char* band, const char* prefix) {
     char buffer[50] = "";
@@ -67,7 +74,9 @@ int BenchContest::check(const char* call, const char* band, const char* prefix) 
                                0, 0.0, 0.0, "", "", "", "", "", band, band, buffer, nullptr);
 }
 
-const char* BenchContest::result(int* cabrilloDone) { return plugin_->GetResult0(cabrilloDone); }
+const char* BenchContest::result(int* cabrilloDone) {
+    return plugin_->GetResult0(cabrilloDone);
+}
 
 FilledContest::FilledContest(std::size_t size, bool cabrillo) : contest(cabrillo) {
     QsoGenerator generator = benchGenerator(size);

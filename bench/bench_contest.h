@@ -19,7 +19,7 @@ inline constexpr const char* kOwnCall = "ON4UBA";
 inline constexpr const char* kOwnPrefix = "ON";
 
 class BenchContest {
-public:
+  public:
     // With cabrillo, ResetStats0 asks for the Cabrillo output; its dialog is confirmed and its
     // message swallowed by handlers installed here.
     explicit BenchContest(bool cabrillo);
@@ -39,7 +39,7 @@ public:
 
     const std::filesystem::path& folder() const { return folder_; }
 
-private:
+  private:
     bool cabrillo_;
     std::filesystem::path folder_;
     std::unique_ptr<test::PluginLibrary> plugin_;
@@ -58,10 +58,10 @@ struct FilledContest {
 // Filled contests, each made once when a benchmark first asks for it: filling 100,000 QSOs takes
 // seconds, and the benchmark library calls a benchmark several times to choose its iterations.
 class ContestShelf {
-public:
+  public:
     FilledContest& filled(std::size_t size, bool cabrillo);
 
-private:
+  private:
     std::map<std::pair<std::size_t, bool>, std::unique_ptr<FilledContest>> contests_;
 };
 

@@ -18,9 +18,9 @@ constexpr const char* kSettingsPath = "Plugins\\UBA_Spring.ini";
 // A finding line of a QSO of the standard log, as intake writes it.
 std::string findingLine() {
     const BenchQso qso = benchLog(1).front();
-    const FindingFields fields{qso.frequencyHz, qso.mode,  "2016-03-13 0705", kOwnCall,
-                               qso.rstSent,     qso.exchangeSent, qso.call, qso.rstReceived,
-                               qso.exchangeReceived};
+    const FindingFields fields{qso.frequencyHz, qso.mode,        "2016-03-13 0705",
+                               kOwnCall,        qso.rstSent,     qso.exchangeSent,
+                               qso.call,        qso.rstReceived, qso.exchangeReceived};
     return ErrorLog::fixedPart(fields) + "   DUPE !!!\r\n";
 }
 
@@ -32,7 +32,9 @@ void appendLine(const std::string& line) {
     }
 }
 
-void writeMode() { platform::writeProfileString("Settings", "Mode", "CW", kSettingsPath); }
+void writeMode() {
+    platform::writeProfileString("Settings", "Mode", "CW", kSettingsPath);
+}
 
 void floor(benchmark::State& state, bool append, bool write) {
     BenchContest contest(false);

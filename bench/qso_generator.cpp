@@ -56,7 +56,9 @@ std::string QsoGenerator::callOf(std::size_t station) const {
            letters(rest, rest < 26 * 26 * 26 ? 3 : 4);
 }
 
-std::string QsoGenerator::unusedCall() { return "ON0" + letters(unused_++, 5); }
+std::string QsoGenerator::unusedCall() {
+    return "ON0" + letters(unused_++, 5);
+}
 
 BenchQso QsoGenerator::next() {
     if (stretchLeft_ == 0) {
@@ -87,8 +89,9 @@ BenchQso QsoGenerator::next() {
             qso.exchangeReceived += below(5) == 0 ? "" : " ";
             qso.exchangeReceived += section;
         }
-        const unsigned base = qso.band == "80m" ? 3'510'000U : qso.band == "2m" ? 144'050'000U
-                                                                               : 50'080'000U;
+        const unsigned base = qso.band == "80m"  ? 3'510'000U
+                              : qso.band == "2m" ? 144'050'000U
+                                                 : 50'080'000U;
         qso.frequencyHz = base + static_cast<unsigned>(below(250'000));
         if (recent_.size() < 4096) {
             recent_.push_back(qso);

@@ -32,7 +32,7 @@ struct BenchQso {
 // changes in stretches of a few hundred QSOs, as operators do; about 3 % of the QSOs repeat an
 // earlier one (a duplicate). Every QSO has its own time, later than the one before.
 class QsoGenerator {
-public:
+  public:
     // stations: how many different callsigns the log draws from.
     QsoGenerator(std::uint64_t seed, std::size_t stations);
 
@@ -41,7 +41,7 @@ public:
     // A callsign of the kind the log holds that the generator never hands out.
     std::string unusedCall();
 
-private:
+  private:
     std::uint64_t random();
     std::size_t below(std::size_t bound) { return static_cast<std::size_t>(random() % bound); }
     std::string callOf(std::size_t station) const;
