@@ -225,6 +225,13 @@ int runScore(const Options& options) {
     if (options.yes) {
         plugin.SetDialogHandler(confirmAsShown, nullptr);
     }
+    if (options.cabrillo) {
+        // The header's mode category and reports follow the mode the plug-in remembers from the
+        // QSOs it scored last: a first, silent pass makes it remember this log's.
+        replayContest(plugin, false, log.ownCall, log.ownPrefix, log.qsos, [](std::size_t) {});
+        int ignored = 0;
+        plugin.GetResult0(&ignored);
+    }
     const ReplayCounts counts = replay(plugin, options.cabrillo, log);
     int cabrilloDone = 0;
     const std::string result = plugin.GetResult0(&cabrilloDone);
