@@ -1,15 +1,12 @@
 #include "cabrillo/cabrillo_header.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace stats {
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 
 bool isUnsafe(char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -19,15 +16,13 @@ bool isUnsafe(char c) {
 
 // Windows opens a device, not a file, for these names, whatever the extension.
 bool isDeviceName(std::string_view name) {
-    static constexpr std::array<std::string_view, 22> kDevices = {
-        "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
-        "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    static constexpr std::array<std::string_view, 26> kDevices = {
+        "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$", "COM0", "COM1", "COM2",
+        "COM3", "COM4", "COM5", "COM6", "COM7",   "COM8",    "COM9", "LPT0", "LPT1",
+        "LPT2", "LPT3", "LPT4", "LPT5", "LPT6",   "LPT7",    "LPT8", "LPT9"};
     const std::string_view stem = name.substr(0, name.find('.'));
     for (std::string_view device : kDevices) {
-        if (stem.size() == device.size() &&
-            std::equal(stem.begin(), stem.end(), device.begin(), [](char a, char b) {
-                return std::toupper(static_cast<unsigned char>(a)) == b;
-            })) {
+        if (text::equalIgnoringCase(stem, device)) {
             return true;
         }
     }
@@ -37,13 +32,7 @@ bool isDeviceName(std::string_view name) {
 } // namespace
 
 std::string fileBaseNameFor(std::string_view callsign) {
-    while (!callsign.empty() && isBlank(callsign.front())) {
-        callsign.remove_prefix(1);
-    }
-    while (!callsign.empty() && isBlank(callsign.back())) {
-        callsign.remove_suffix(1);
-    }
-    std::string name(callsign);
+    std::string name(text::trim(callsign));
     for (char& c : name) {
         if (isUnsafe(c)) {
             c = '_';

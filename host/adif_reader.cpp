@@ -1,15 +1,13 @@
 #include "host/adif_reader.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <optional>
 
 namespace ubaspring {
 namespace {
-
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 bool isFieldNameChar(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
@@ -112,10 +110,10 @@ class Parser {
     }
 
     void markerTag(std::size_t start, std::string_view name) {
-        if (equalIgnoringCase(name, "EOH")) {
+        if (stats::text::equalIgnoringCase(name, "EOH")) {
             inHeader_ = false;
             dropCurrent(); // the header's own fields
-        } else if (equalIgnoringCase(name, "EOR")) {
+        } else if (stats::text::equalIgnoringCase(name, "EOR")) {
             if (inHeader_) {
                 // Stray text before the first tag, but no header: the fields were a record.
                 problem(0, "text before the first tag but no <EOH>; read as records");
@@ -160,21 +158,9 @@ class Parser {
 
 } // namespace
 
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::optional<std::string_view> AdifRecord::find(std::string_view name) const {
     for (const AdifField& field : fields) {
-        if (equalIgnoringCase(field.name, name)) {
+        if (stats::text::equalIgnoringCase(field.name, name)) {
             return field.value;
         }
     }

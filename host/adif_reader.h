@@ -46,7 +46,4 @@ struct AdifLog {
 // outlive it; moving the log keeps its records valid.
 AdifLog parseAdif(std::string_view bytes);
 
-// ASCII letters compared without their case, as ADIF compares names.
-bool equalIgnoringCase(std::string_view a, std::string_view b);
-
 } // namespace ubaspring

@@ -1,5 +1,7 @@
 #include "platform/ini_text.h"
 
+#include "platform/text.h"
+
 #include <vector>
 
 namespace stats::ini {
@@ -7,31 +9,8 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
+using text::equalIgnoringCase;
+using text::trim;
 
 // One line of the file, its terminator included.
 struct Line {
@@ -56,7 +35,8 @@ std::optional<std::string_view> sectionName(std::string_view body) {
         return std::nullopt;
     }
     const std::size_t close = body.find(']');
-    return trim(body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    return trim(
+        body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
 }
 
 // The key of a "key=value" line, or nothing for any other line.
@@ -102,9 +82,9 @@ std::optional<std::string> find(std::string_view content, std::string_view secti
     for (const Line& line : splitLines(withoutByteOrderMark(content))) {
         const std::string_view body = line.body();
         if (const auto name = sectionName(body)) {
-            inSection = sameName(*name, section);
+            inSection = equalIgnoringCase(*name, section);
         } else if (inSection) {
-            if (const auto name = keyName(body); name && sameName(*name, key)) {
+            if (const auto name = keyName(body); name && equalIgnoringCase(*name, key)) {
                 return std::string(valueOf(body));
             }
         }
@@ -122,17 +102,18 @@ std::string store(std::string_view content, std::string_view section, std::strin
     std::optional<std::size_t> lastOfSection;
     bool inSection = false;
     for (std::size_t i = 0; i < lines.size() && !keyLine; ++i) {
-        const std::string_view body = i == 0 ? trim(withoutByteOrderMark(lines[i].raw)) : lines[i].body();
+        const std::string_view body =
+            i == 0 ? trim(withoutByteOrderMark(lines[i].raw)) : lines[i].body();
         if (const auto name = sectionName(body)) {
             if (lastOfSection && inSection) {
                 break; // the first section of that name takes the key
             }
-            inSection = sameName(*name, section);
+            inSection = equalIgnoringCase(*name, section);
             if (inSection) {
                 lastOfSection = i;
             }
         } else if (inSection) {
-            if (const auto name = keyName(body); name && sameName(*name, key)) {
+            if (const auto name = keyName(body); name && equalIgnoringCase(*name, key)) {
                 keyLine = i;
             } else if (!body.empty()) {
                 lastOfSection = i;

@@ -1,7 +1,8 @@
 #include "resources/dialog_template.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace stats::resources {
 
@@ -23,13 +24,7 @@ std::vector<const Control*> DialogTemplate::valueControls() const {
 std::vector<std::string_view> displayedItems(const Control& combo) {
     std::vector<std::string_view> items = combo.items;
     if (combo.sorted) {
-        std::stable_sort(items.begin(), items.end(), [](std::string_view a, std::string_view b) {
-            return std::lexicographical_compare(
-                a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-                    return std::tolower(static_cast<unsigned char>(x)) <
-                           std::tolower(static_cast<unsigned char>(y));
-                });
-        });
+        std::stable_sort(items.begin(), items.end(), text::lessIgnoringCase);
     }
     return items;
 }
@@ -39,11 +34,7 @@ std::string_view openedComboText(const Control& combo, std::string_view value) {
         return value;
     }
     for (std::string_view item : displayedItems(combo)) {
-        if (item.size() >= value.size() &&
-            std::equal(value.begin(), value.end(), item.begin(), [](char x, char y) {
-                return std::tolower(static_cast<unsigned char>(x)) ==
-                       std::tolower(static_cast<unsigned char>(y));
-            })) {
+        if (text::startsWithIgnoringCase(item, value)) {
             return item;
         }
     }

@@ -1,27 +1,17 @@
+#include "platform/text.h"
 #include "scoring/contest.h"
 #include "scoring/contest_rules.h"
 #include "scoring/exchange.h"
 #include "scoring/section_table.h"
 
-#include <cctype>
-
 namespace stats {
 namespace {
 
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
+using text::equalIgnoringCase;
 
-std::string_view textOf(const char* text) { return text == nullptr ? std::string_view() : text; }
+std::string_view textOf(const char* text) {
+    return text == nullptr ? std::string_view() : text;
+}
 
 // A foreign own station's multiplier is the section of a Belgian station, taken from the
 // exchange typed so far as intake would take it.

@@ -1,23 +1,11 @@
 #include "scoring/exchange.h"
 
+#include "platform/text.h"
+
 namespace stats {
-namespace {
-
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-} // namespace
+using text::isLetter;
+using text::toUpper;
+using text::trim;
 
 std::string normaliseSerial(std::string_view received) {
     std::string serial(received);
@@ -43,7 +31,7 @@ ReceivedExchange normaliseBelgianExchange(std::string_view received) {
     }
     result.normalised += section;
     for (char c : section) {
-        result.section.push_back(upper(c));
+        result.section.push_back(toUpper(c));
     }
     return result;
 }
