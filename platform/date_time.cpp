@@ -83,13 +83,12 @@ std::string formatQsoTime(const COleDateTime& value) {
 }
 
 double oleDayCount(int year, int month, int day, int hour, int minute, int second) {
-    const long long days = daysFromCivil(year, static_cast<unsigned>(month),
-                                         static_cast<unsigned>(day)) -
-                           kOleEpochFromUnix;
+    const long long days =
+        daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+        kOleEpochFromUnix;
     const double fraction = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
     // Before the epoch the fraction still counts forward in time within the day.
-    return days >= 0 ? static_cast<double>(days) + fraction
-                     : static_cast<double>(days) - fraction;
+    return days >= 0 ? static_cast<double>(days) + fraction : static_cast<double>(days) - fraction;
 }
 
 } // namespace stats

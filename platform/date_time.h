@@ -6,8 +6,8 @@
 // The host's OLE date-time value, passed to the exports by pointer. Only these two members are
 // read; the layout (a day count at offset 0, a status at offset 8, 16 bytes) is the host's.
 struct COleDateTime {
-    double m_dt = 0.0;           // days since 1899-12-30 00:00; the fraction is the time of day
-    std::int32_t m_status = 0;   // 0 valid, 1 invalid, 2 null
+    double m_dt = 0.0;         // days since 1899-12-30 00:00; the fraction is the time of day
+    std::int32_t m_status = 0; // 0 valid, 1 invalid, 2 null
 };
 static_assert(sizeof(COleDateTime) == 16, "COleDateTime must match the host's layout");
 

@@ -12,7 +12,7 @@ namespace stats::ini {
 
 // The value of key in section, or nothing when either is missing.
 std::optional<std::string> find(std::string_view content, std::string_view section,
-                                 std::string_view key);
+                                std::string_view key);
 
 // The file's new bytes after storing key=value in section: the key's line is replaced, or a line
 // is added at the end of the section, or the section is added at the end of the file. Every

@@ -10,24 +10,28 @@
 
 namespace {
 
-std::string_view text(const char* value) { return value == nullptr ? std::string_view() : value; }
+std::string_view text(const char* value) {
+    return value == nullptr ? std::string_view() : value;
+}
 
 stats::QsoArguments qsoArguments(const char* ownCall, const char* call, COleDateTime* time,
                                  unsigned frequencyHz, const char* mode, const char* rstSent,
                                  const char* rstReceived, const char* exchangeSent,
                                  const char* exchangeReceived, const char* dxccPrefix,
                                  const char* band) {
-    return {text(ownCall),         text(call),         time,
-            frequencyHz,           text(mode),         text(rstSent),
-            text(rstReceived),     text(exchangeSent), text(exchangeReceived),
-            text(dxccPrefix),      text(band)};
+    return {text(ownCall),     text(call),         time,
+            frequencyHz,       text(mode),         text(rstSent),
+            text(rstReceived), text(exchangeSent), text(exchangeReceived),
+            text(dxccPrefix),  text(band)};
 }
 
 } // namespace
 
 extern "C" {
 
-STATS_API int GetNumberOfSets() { return 1; }
+STATS_API int GetNumberOfSets() {
+    return 1;
+}
 
 STATS_API const char* GetSetName(int set) {
     static constexpr char kName[] = "UBA Spring Contest (C)";
@@ -35,7 +39,9 @@ STATS_API const char* GetSetName(int set) {
     return set == 0 ? kName : "";
 }
 
-STATS_API int GetExchgCount0(const char*, const char*, const char*) { return 1; }
+STATS_API int GetExchgCount0(const char*, const char*, const char*) {
+    return 1;
+}
 
 STATS_API int IsValidExchg0(const char*, const char*, const char*, const char*, int, int, int) {
     return 1;
@@ -54,27 +60,26 @@ STATS_API int AddData0(const char* ownCall, const char* call, COleDateTime* time
                        COleDateTime*, COleDateTime*, unsigned, unsigned frequencyHz,
                        const char* mode, const char* rstSent, const char* rstReceived,
                        const char* exchangeSent, const char* exchangeReceived, const char*,
-                       const char*, const char*, const char*, const char*, const char*,
-                       const char*, const char*, const char*, const char* dxccPrefix, int, int,
-                       int, double, double, const char*, const char*, const char*,
-                       const char* band, const char*) {
+                       const char*, const char*, const char*, const char*, const char*, const char*,
+                       const char*, const char*, const char* dxccPrefix, int, int, int, double,
+                       double, const char*, const char*, const char*, const char* band,
+                       const char*) {
     return stats::addQso(stats::module(),
                          qsoArguments(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived,
                                       exchangeSent, exchangeReceived, dxccPrefix, band));
 }
 
-STATS_API int RemoveData0(const char* ownCall, const char* call, COleDateTime* time,
-                          COleDateTime*, COleDateTime*, COleDateTime*, unsigned,
-                          unsigned frequencyHz, const char* mode, const char* rstSent,
-                          const char* rstReceived, const char* exchangeSent,
-                          const char* exchangeReceived, const char*, const char*, const char*,
+STATS_API int RemoveData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*,
+                          COleDateTime*, COleDateTime*, unsigned, unsigned frequencyHz,
+                          const char* mode, const char* rstSent, const char* rstReceived,
+                          const char* exchangeSent, const char* exchangeReceived, const char*,
                           const char*, const char*, const char*, const char*, const char*,
-                          const char*, const char* dxccPrefix, int, int, int, double, double,
-                          const char*, const char*, const char*, const char* band, const char*) {
-    return stats::removeQso(stats::module(),
-                            qsoArguments(ownCall, call, time, frequencyHz, mode, rstSent,
-                                         rstReceived, exchangeSent, exchangeReceived, dxccPrefix,
-                                         band));
+                          const char*, const char*, const char*, const char* dxccPrefix, int, int,
+                          int, double, double, const char*, const char*, const char*,
+                          const char* band, const char*) {
+    return stats::removeQso(stats::module(), qsoArguments(ownCall, call, time, frequencyHz, mode,
+                                                          rstSent, rstReceived, exchangeSent,
+                                                          exchangeReceived, dxccPrefix, band));
 }
 
 STATS_API int CheckCall0(const char* call, unsigned, unsigned, const char*, const char*,
@@ -83,15 +88,17 @@ STATS_API int CheckCall0(const char* call, unsigned, unsigned, const char*, cons
                          int, int, int, double, double, const char*, const char*, const char*,
                          const char*, const char*, const char* band, const char* secondBand,
                          char* clearBuffer, char*) {
-    return stats::checkCall(stats::module(),
-                            {text(call), text(exchange), dxccPrefix, band, secondBand, clearBuffer});
+    return stats::checkCall(
+        stats::module(), {text(call), text(exchange), dxccPrefix, band, secondBand, clearBuffer});
 }
 
 STATS_API const char* GetResult0(int* cabrilloDone) {
     return stats::buildResult(stats::module(), cabrilloDone);
 }
 
-STATS_API void SetupSet0() { stats::runSetup(stats::module()); }
+STATS_API void SetupSet0() {
+    stats::runSetup(stats::module());
+}
 
 STATS_API void SetDialogHandler(StatsDialogHandler handler, void* context) {
     stats::module().App.setDialogHandler(handler, context);

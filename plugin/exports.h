@@ -16,22 +16,22 @@ STATS_API int GetNumberOfSets();
 STATS_API const char* GetSetName(int set);
 STATS_API int GetExchgCount0(const char*, const char*, const char*);
 STATS_API int IsValidExchg0(const char*, const char*, const char*, const char*, int, int, int);
-STATS_API int ResetStats0(const char*, int, const char*, COleDateTime*, COleDateTime*,
+STATS_API int ResetStats0(const char*, int, const char*, COleDateTime*, COleDateTime*, const char*,
                           const char*, const char*, const char*, const char*, const char*,
-                          const char*, const char*, const char*, const char*, const char*, int,
-                          int, int, double, double, const char*, const char*, const char*);
+                          const char*, const char*, const char*, const char*, int, int, int, double,
+                          double, const char*, const char*, const char*);
 STATS_API int AddData0(const char*, const char*, COleDateTime*, COleDateTime*, COleDateTime*,
                        COleDateTime*, unsigned, unsigned, const char*, const char*, const char*,
-                       const char*, const char*, const char*, const char*, const char*,
-                       const char*, const char*, const char*, const char*, const char*,
-                       const char*, const char*, int, int, int, double, double, const char*,
-                       const char*, const char*, const char*, const char*);
+                       const char*, const char*, const char*, const char*, const char*, const char*,
+                       const char*, const char*, const char*, const char*, const char*, const char*,
+                       int, int, int, double, double, const char*, const char*, const char*,
+                       const char*, const char*);
 STATS_API int RemoveData0(const char*, const char*, COleDateTime*, COleDateTime*, COleDateTime*,
-                          COleDateTime*, unsigned, unsigned, const char*, const char*,
+                          COleDateTime*, unsigned, unsigned, const char*, const char*, const char*,
                           const char*, const char*, const char*, const char*, const char*,
                           const char*, const char*, const char*, const char*, const char*,
-                          const char*, const char*, const char*, int, int, int, double, double,
-                          const char*, const char*, const char*, const char*, const char*);
+                          const char*, const char*, int, int, int, double, double, const char*,
+                          const char*, const char*, const char*, const char*);
 STATS_API int CheckCall0(const char*, unsigned, unsigned, const char*, const char*, const char*,
                          const char*, const char*, const char*, const char*, const char*,
                          const char*, const char*, const char*, int, int, int, double, double,

@@ -13,7 +13,7 @@ int parseLeadingInt(std::string_view text);
 // The plug-in's settings: one section of one INI file, both fixed for the life of the module.
 // Values are read whole; a failed read yields the default and a failed write is dropped.
 class SettingsFile {
-public:
+  public:
     static constexpr std::string_view kSection = "Settings";
     static constexpr std::string_view kPath = "Plugins\\UBA_Spring.ini";
 
@@ -25,7 +25,7 @@ public:
     const std::string& section() const { return section_; }
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string section_{kSection};
     std::string path_{kPath};
 };

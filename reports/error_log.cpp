@@ -33,9 +33,9 @@ ErrorLog::~ErrorLog() {
 std::string ErrorLog::fixedPart(const FindingFields& qso) {
     std::string line = "QSO:  ";
     line += std::to_string(qso.frequencyHz / 1000);
-    for (std::string_view field : {qso.mode, qso.dateText, qso.ownCall, qso.rstSent,
-                                   qso.exchangeSent, qso.call, qso.rstReceived,
-                                   qso.exchangeReceived}) {
+    for (std::string_view field :
+         {qso.mode, qso.dateText, qso.ownCall, qso.rstSent, qso.exchangeSent, qso.call,
+          qso.rstReceived, qso.exchangeReceived}) {
         line += "  ";
         line += field;
     }

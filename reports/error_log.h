@@ -25,7 +25,7 @@ struct FindingFields {
 // Lines end in CR LF on every platform. A file that cannot be opened or written loses its lines
 // silently; the plug-in goes on as otherwise.
 class ErrorLog {
-public:
+  public:
     static constexpr const char* kFileName = "err.txt";
     static constexpr std::string_view kHeading = "UBA Spring TEST UBN file ";
 
@@ -44,7 +44,7 @@ public:
     // The fixed part of a finding line.
     static std::string fixedPart(const FindingFields& qso);
 
-private:
+  private:
     std::FILE* file_;
 };
 

@@ -46,6 +46,8 @@ inline std::string storedPrefix(std::string_view prefix) {
 }
 
 // The Cabrillo mode of a stored QSO: phone for SSB and FM.
-inline std::string_view cabrilloMode(std::string_view mode) { return mode == "CW" ? "CW" : "PH"; }
+inline std::string_view cabrilloMode(std::string_view mode) {
+    return mode == "CW" ? "CW" : "PH";
+}
 
 } // namespace stats::rules

@@ -24,9 +24,9 @@ int addQso(Module& m, const QsoArguments& qso) {
     CInfo record;
     record.time = dateTimeOrNull(qso.time);
     const std::string dateText = formatQsoTime(record.time);
-    const FindingFields finding{qso.frequencyHz,  qso.mode,        dateText,
-                                qso.ownCall,      qso.rstSent,     qso.exchangeSent,
-                                qso.call,         qso.rstReceived, qso.exchangeReceived};
+    const FindingFields finding{qso.frequencyHz, qso.mode,        dateText,
+                                qso.ownCall,     qso.rstSent,     qso.exchangeSent,
+                                qso.call,        qso.rstReceived, qso.exchangeReceived};
 
     if (!rules::isContestBand(qso.band)) {
         errors.writeFinding(finding, kNoContestBand);
@@ -77,7 +77,8 @@ int addQso(Module& m, const QsoArguments& qso) {
         if (isAcceptableSection(received.section)) {
             record.section = received.section;
         } else {
-            errors.writeFinding(finding, "  " + received.section + std::string(kSectionNotAcceptable));
+            errors.writeFinding(finding,
+                                "  " + received.section + std::string(kSectionNotAcceptable));
         }
     }
 

@@ -30,8 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FindCase{"[Other]\r\nMode=CW\r\n", "Mode", std::nullopt},
                       FindCase{"Mode=CW\r\n[Settings]\r\n", "Mode", std::nullopt},
                       FindCase{"[Settings]\r\nModeX=CW\r\n", "Mode", std::nullopt},
-                      FindCase{"[Settings]\r\nMode=CW\r\n[Settings]\r\nMode=SSB\r\n", "Mode",
-                               "CW"},
+                      FindCase{"[Settings]\r\nMode=CW\r\n[Settings]\r\nMode=SSB\r\n", "Mode", "CW"},
                       FindCase{"", "Mode", std::nullopt}));
 
 TEST(IniStore, CreatesSectionAndKeyInAnEmptyFile) {

@@ -15,7 +15,7 @@ using test::readBytes;
 constexpr const char* kPath = "Plugins\\UBA_Spring.ini";
 
 class ProfileFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "stats-profile-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);

@@ -41,12 +41,10 @@ TEST(DecoratedNames, ResolveAtLinkTime) {
     EXPECT_EQ(StatsGetExchgCount0("", "", ""), 1);
     EXPECT_EQ(StatsIsValidExchg0("", "", "", "", 0, 0, 0), 1);
     // The rest only need to link; taking their addresses makes the linker resolve them.
-    const void* functions[] = {reinterpret_cast<const void*>(&ResetStats0),
-                               reinterpret_cast<const void*>(&AddData0),
-                               reinterpret_cast<const void*>(&RemoveData0),
-                               reinterpret_cast<const void*>(&CheckCallFunc0),
-                               reinterpret_cast<const void*>(&GetResult0),
-                               reinterpret_cast<const void*>(&SetupSet0)};
+    const void* functions[] = {
+        reinterpret_cast<const void*>(&ResetStats0), reinterpret_cast<const void*>(&AddData0),
+        reinterpret_cast<const void*>(&RemoveData0), reinterpret_cast<const void*>(&CheckCallFunc0),
+        reinterpret_cast<const void*>(&GetResult0),  reinterpret_cast<const void*>(&SetupSet0)};
     for (const void* function : functions) {
         EXPECT_NE(function, nullptr);
     }

@@ -39,9 +39,9 @@ TEST_F(Exports, ExchangeQueriesAlwaysAnswerOne) {
 TEST_F(Exports, NullPointersReadAsEmptyTextsAndNullDates) {
     // Every text, date and buffer pointer null: nothing crashes and the answers are the ones the
     // empty texts give.
-    EXPECT_EQ(plugin().ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                   nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                   nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr),
+    EXPECT_EQ(plugin().ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                   nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0,
+                                   0, 0, 0.0, 0.0, nullptr, nullptr, nullptr),
               1);
     EXPECT_EQ(plugin().AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 3550000,
                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -70,8 +70,8 @@ TEST_F(Exports, NullQsoTextsAreStoredAsEmptyTexts) {
     COleDateTime time{42442.5, 0};
     EXPECT_EQ(plugin().AddData0(nullptr, nullptr, &time, nullptr, nullptr, nullptr, 0, 3550000,
                                 "CW", nullptr, nullptr, "001", "5", nullptr, nullptr, nullptr,
-                                nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0,
-                                0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, "80m", nullptr),
+                                nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+                                0, 0.0, 0.0, nullptr, nullptr, nullptr, "80m", nullptr),
               1);
     // An empty call is stored but never counted.
     EXPECT_EQ(result(), "\t    UBA Spring Contest \r\n\tQSOs\tPoints\tUBA Section\r\n"

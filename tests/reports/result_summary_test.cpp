@@ -7,8 +7,9 @@ namespace stats::test {
 namespace {
 
 class ResultSummary : public ContestTest {
-protected:
-    void addOn(const char* band, const char* call, const char* exchange, const char* prefix = "ON") {
+  protected:
+    void addOn(const char* band, const char* call, const char* exchange,
+               const char* prefix = "ON") {
         Qso qso;
         qso.band = band;
         qso.call = call;

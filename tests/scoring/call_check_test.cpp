@@ -17,7 +17,7 @@ struct CheckCase {
 
 // A small log: ON4AAA (LGE) and DL1XX in CW on 80m, OT7CC (ACC) in SSB on 6m.
 class CallCheck : public ContestTest, public ::testing::WithParamInterface<CheckCase> {
-protected:
+  protected:
     void logQsos(const char* ownPrefix) {
         reset(ownPrefix);
         add({});
@@ -46,7 +46,9 @@ protected:
     }
 };
 
-std::string caseName(const ::testing::TestParamInfo<CheckCase>& info) { return info.param.name; }
+std::string caseName(const ::testing::TestParamInfo<CheckCase>& info) {
+    return info.param.name;
+}
 
 class ForeignStation : public CallCheck {};
 
@@ -83,14 +85,14 @@ TEST_P(BelgianStation, Answers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BelgianStation,
-    ::testing::Values(
-        CheckCase{"BandsDisagree", {"DL1XX", "80m", "2m", "DL", ""}, 4, false},
-        CheckCase{"Duplicate", {"DL1XX", "80m", "80m", "DL", ""}, 0, false},
-        CheckCase{"PrefixWorkedOnBand", {"DL2YY", "80m", "80m", "DL", ""}, 1, false},
-        CheckCase{"PrefixWorkedElsewhere", {"DL2YY", "6m", "6m", "DL", ""}, 2, false},
-        CheckCase{"EmptyPrefix", {"DL2YY", "80m", "80m", "", ""}, 2, false},
-        CheckCase{"NullPrefix", {"DL2YY", "80m", "80m", nullptr, ""}, 2, false},
-        CheckCase{"BelgianPrefixWorked", {"ON4BBB", "80m", "80m", "ON", ""}, 1, false}),
+    ::testing::Values(CheckCase{"BandsDisagree", {"DL1XX", "80m", "2m", "DL", ""}, 4, false},
+                      CheckCase{"Duplicate", {"DL1XX", "80m", "80m", "DL", ""}, 0, false},
+                      CheckCase{"PrefixWorkedOnBand", {"DL2YY", "80m", "80m", "DL", ""}, 1, false},
+                      CheckCase{"PrefixWorkedElsewhere", {"DL2YY", "6m", "6m", "DL", ""}, 2, false},
+                      CheckCase{"EmptyPrefix", {"DL2YY", "80m", "80m", "", ""}, 2, false},
+                      CheckCase{"NullPrefix", {"DL2YY", "80m", "80m", nullptr, ""}, 2, false},
+                      CheckCase{
+                          "BelgianPrefixWorked", {"ON4BBB", "80m", "80m", "ON", ""}, 1, false}),
     caseName);
 
 TEST_F(CallCheck, EmptyLog) {

@@ -23,22 +23,21 @@ TEST_P(BelgianExchange, SerialPaddedAndSectionKept) {
     EXPECT_EQ(isAcceptableSection(exchange.section), c.acceptable);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BelgianExchange,
-    ::testing::Values(BelgianCase{"5LGE", "005 LGE", "LGE", true},
-                      BelgianCase{"12 LGE", "012 LGE", "LGE", true},
-                      BelgianCase{"123LGE", "123 LGE", "LGE", true},
-                      BelgianCase{"123 LGE", "123 LGE", "LGE", true},
-                      BelgianCase{"12lge", "012 lge", "LGE", true},
-                      BelgianCase{"001 XYZ", "001 XYZ", "XYZ", false},
-                      BelgianCase{"1 RK", "001 RK", "RK", true},
-                      BelgianCase{"12RK", "012 RK", "RK", true},
-                      BelgianCase{"1234LGE", "1234 LGE", "LGE", true},
-                      BelgianCase{"5", "005", "", false},
-                      BelgianCase{"  7  se ", "007 se", "SE", true},
-                      BelgianCase{"LGE", "LGE", "LGE", true},
-                      BelgianCase{"12-LGE", "12- LGE", "LGE", true},
-                      BelgianCase{"   ", "", "", false}));
+INSTANTIATE_TEST_SUITE_P(Cases, BelgianExchange,
+                         ::testing::Values(BelgianCase{"5LGE", "005 LGE", "LGE", true},
+                                           BelgianCase{"12 LGE", "012 LGE", "LGE", true},
+                                           BelgianCase{"123LGE", "123 LGE", "LGE", true},
+                                           BelgianCase{"123 LGE", "123 LGE", "LGE", true},
+                                           BelgianCase{"12lge", "012 lge", "LGE", true},
+                                           BelgianCase{"001 XYZ", "001 XYZ", "XYZ", false},
+                                           BelgianCase{"1 RK", "001 RK", "RK", true},
+                                           BelgianCase{"12RK", "012 RK", "RK", true},
+                                           BelgianCase{"1234LGE", "1234 LGE", "LGE", true},
+                                           BelgianCase{"5", "005", "", false},
+                                           BelgianCase{"  7  se ", "007 se", "SE", true},
+                                           BelgianCase{"LGE", "LGE", "LGE", true},
+                                           BelgianCase{"12-LGE", "12- LGE", "LGE", true},
+                                           BelgianCase{"   ", "", "", false}));
 
 TEST(SerialExchange, OneOrTwoCharactersArePaddedToThree) {
     EXPECT_EQ(normaliseSerial("7"), "007");

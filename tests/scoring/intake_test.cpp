@@ -8,7 +8,7 @@ namespace stats::test {
 namespace {
 
 class Intake : public ContestTest {
-protected:
+  protected:
     void SetUp() override {
         ContestTest::SetUp();
         reset();
@@ -197,8 +197,8 @@ TEST_F(Intake, TheHostMayReuseItsBuffersAfterTheCall) {
     char band[] = "80m";
     COleDateTime time{42442.3, 0};
     plugin().AddData0("DL1ABC", call, &time, nullptr, nullptr, nullptr, 0, 3550000, "CW", "599",
-                      "599", "001", "001 LGE", "", "", "", "", "", "", "", "", "", "ON", 0, 0, 0,
-                      0, 0, "", "", "", band, "");
+                      "599", "001", "001 LGE", "", "", "", "", "", "", "", "", "", "ON", 0, 0, 0, 0,
+                      0, "", "", "", band, "");
     call[0] = 'X';
     band[0] = '4';
     Qso qso;

@@ -7,7 +7,7 @@ namespace stats::test {
 namespace {
 
 class Removal : public ContestTest {
-protected:
+  protected:
     void SetUp() override {
         ContestTest::SetUp();
         reset();
@@ -16,17 +16,20 @@ protected:
     std::string row80() {
         const std::string text = result();
         const std::size_t start = text.find("80m\t");
-        return start == std::string::npos ? "" : text.substr(start, text.find("\r\n", start) - start);
+        return start == std::string::npos ? ""
+                                          : text.substr(start, text.find("\r\n", start) - start);
     }
 };
 
-TEST_F(Removal, EmptyLogAnswersOne) { EXPECT_EQ(remove({}), 1); }
+TEST_F(Removal, EmptyLogAnswersOne) {
+    EXPECT_EQ(remove({}), 1);
+}
 
 TEST_F(Removal, RefusedForAnInvalidModeOrAMissingExchange) {
     add({});
-    for (auto change : {+[](Qso& q) { q.mode = "cw"; }, +[](Qso& q) { q.mode = "RTTY"; },
-                        +[](Qso& q) { q.exchangeSent = ""; },
-                        +[](Qso& q) { q.exchangeReceived = ""; }}) {
+    for (auto change :
+         {+[](Qso& q) { q.mode = "cw"; }, +[](Qso& q) { q.mode = "RTTY"; },
+          +[](Qso& q) { q.exchangeSent = ""; }, +[](Qso& q) { q.exchangeReceived = ""; }}) {
         Qso qso;
         change(qso);
         EXPECT_EQ(remove(qso), 0);
@@ -56,8 +59,7 @@ struct RemovalCase {
     std::optional<COleDateTime> deletedTime;
 };
 
-class RemovalOfARepeatedQso : public Removal,
-                              public ::testing::WithParamInterface<RemovalCase> {};
+class RemovalOfARepeatedQso : public Removal, public ::testing::WithParamInterface<RemovalCase> {};
 
 // A QSO and its later repeat: whichever of the two is deleted, the other one counts.
 TEST_P(RemovalOfARepeatedQso, LeavesTheOtherOneCounting) {
@@ -76,14 +78,13 @@ TEST_P(RemovalOfARepeatedQso, LeavesTheOtherOneCounting) {
     EXPECT_EQ(row80(), "80m\t 0\t 0\t    0");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Times, RemovalOfARepeatedQso,
-    ::testing::Values(RemovalCase{"TheFirst", COleDateTime{42442.30, 0}},
-                      RemovalCase{"TheRepeat", COleDateTime{42442.40, 0}},
-                      RemovalCase{"UnknownTime", COleDateTime{42000.0, 0}},
-                      RemovalCase{"NullDate", COleDateTime{0.0, 2}},
-                      RemovalCase{"NoDate", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Times, RemovalOfARepeatedQso,
+                         ::testing::Values(RemovalCase{"TheFirst", COleDateTime{42442.30, 0}},
+                                           RemovalCase{"TheRepeat", COleDateTime{42442.40, 0}},
+                                           RemovalCase{"UnknownTime", COleDateTime{42000.0, 0}},
+                                           RemovalCase{"NullDate", COleDateTime{0.0, 2}},
+                                           RemovalCase{"NoDate", std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Removal, TheQsoLoggedAtTheGivenTimeIsTheOneRemoved) {
     Qso first;

@@ -8,7 +8,7 @@ namespace stats::test {
 namespace {
 
 class Reset : public ContestTest {
-protected:
+  protected:
     bool belgianVariant() { return result().find("UBA Contest Contest") != std::string::npos; }
 };
 

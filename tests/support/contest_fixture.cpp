@@ -30,8 +30,7 @@ std::string golden(const std::string& name) {
 }
 
 void ContestTest::SetUp() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "stats-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "stats-test-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     folder_ = pattern;
     std::filesystem::create_directory(folder_ / "Plugins");
@@ -50,8 +49,8 @@ void ContestTest::TearDown() {
 }
 
 int ContestTest::reset(const char* ownPrefix, int cabrillo, const char* ownCall) {
-    return plugin_->ResetStats0("", cabrillo, ownCall, nullptr, nullptr, "", "", "", "", "", "",
-                                "", "", "", ownPrefix, 0, 0, 0, 0.0, 0.0, "", "", "");
+    return plugin_->ResetStats0("", cabrillo, ownCall, nullptr, nullptr, "", "", "", "", "", "", "",
+                                "", "", ownPrefix, 0, 0, 0, 0.0, 0.0, "", "", "");
 }
 
 namespace {
@@ -61,16 +60,19 @@ int callQsoExport(QsoFn function, const Qso& q) {
     COleDateTime* timePointer = q.time ? &time : nullptr;
     return function(q.ownCall.c_str(), q.call.c_str(), timePointer, nullptr, nullptr, nullptr, 0,
                     q.frequencyHz, q.mode.c_str(), q.rstSent.c_str(), q.rstReceived.c_str(),
-                    q.exchangeSent.c_str(), q.exchangeReceived.c_str(), "", "", "", "", "", "",
-                    "", "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", q.band.c_str(),
-                    "");
+                    q.exchangeSent.c_str(), q.exchangeReceived.c_str(), "", "", "", "", "", "", "",
+                    "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", q.band.c_str(), "");
 }
 
 } // namespace
 
-int ContestTest::add(const Qso& qso) { return callQsoExport(plugin_->AddData0, qso); }
+int ContestTest::add(const Qso& qso) {
+    return callQsoExport(plugin_->AddData0, qso);
+}
 
-int ContestTest::remove(const Qso& qso) { return callQsoExport(plugin_->RemoveData0, qso); }
+int ContestTest::remove(const Qso& qso) {
+    return callQsoExport(plugin_->RemoveData0, qso);
+}
 
 int ContestTest::check(const Station& s) {
     return plugin_->CheckCall0(s.call, 0, 0, "CW", "", "", "", "", "", "", "", "", s.exchange,

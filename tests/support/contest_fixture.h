@@ -48,7 +48,7 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 std::string golden(const std::string& name);
 
 class ContestTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -69,7 +69,7 @@ protected:
     const std::filesystem::path& folder() const { return folder_; }
     PluginLibrary& plugin() { return *plugin_; }
 
-private:
+  private:
     std::filesystem::path folder_;
     std::filesystem::path previousFolder_;
     std::unique_ptr<PluginLibrary> plugin_;

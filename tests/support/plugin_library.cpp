@@ -22,12 +22,13 @@ const ExportName kExportNames[10] = {
     {"SetupSet0", "_Z9SetupSet0v"},
 };
 
-std::filesystem::path builtPluginPath() { return STATS_PLUGIN_PATH; }
+std::filesystem::path builtPluginPath() {
+    return STATS_PLUGIN_PATH;
+}
 
 namespace {
 
-template <typename Function>
-Function resolve(void* handle, const char* name) {
+template <typename Function> Function resolve(void* handle, const char* name) {
     void* address = dlsym(handle, name);
     if (address == nullptr) {
         throw std::runtime_error(std::string("export missing: ") + name);
@@ -65,6 +66,8 @@ PluginLibrary::~PluginLibrary() {
     }
 }
 
-void* PluginLibrary::symbol(const char* name) const { return dlsym(handle_, name); }
+void* PluginLibrary::symbol(const char* name) const {
+    return dlsym(handle_, name);
+}
 
 } // namespace stats::test

@@ -26,11 +26,11 @@ using QsoFn = int (*)(const char*, const char*, COleDateTime*, COleDateTime*, CO
                       const char*, const char*, const char*, const char*, const char*, const char*,
                       int, int, int, double, double, const char*, const char*, const char*,
                       const char*, const char*);
-using CheckCallFn = int (*)(const char*, unsigned, unsigned, const char*, const char*,
+using CheckCallFn = int (*)(const char*, unsigned, unsigned, const char*, const char*, const char*,
                             const char*, const char*, const char*, const char*, const char*,
-                            const char*, const char*, const char*, const char*, int, int, int,
-                            double, double, const char*, const char*, const char*, const char*,
-                            const char*, const char*, const char*, char*, char*);
+                            const char*, const char*, const char*, int, int, int, double, double,
+                            const char*, const char*, const char*, const char*, const char*,
+                            const char*, const char*, char*, char*);
 using GetResultFn = const char* (*)(int*);
 using SetupSetFn = void (*)();
 
@@ -44,7 +44,7 @@ struct ExportName {
 extern const ExportName kExportNames[10];
 
 class PluginLibrary {
-public:
+  public:
     // Copies the built library into folder and loads the copy.
     explicit PluginLibrary(const std::filesystem::path& folder);
     ~PluginLibrary();
@@ -67,7 +67,7 @@ public:
     SetDialogHandlerFunction SetDialogHandler;
     SetMessageHandlerFunction SetMessageHandler;
 
-private:
+  private:
     void* handle_;
 };
 
