@@ -15,9 +15,6 @@
 
 namespace stats::bench {
 
-inline constexpr const char* kOwnCall = "ON4UBA";
-inline constexpr const char* kOwnPrefix = "ON";
-
 class BenchContest {
   public:
     // With cabrillo, ResetStats0 asks for the Cabrillo output; its dialog is confirmed and its

@@ -13,6 +13,10 @@
 
 namespace stats::bench {
 
+// The station that logs it.
+inline constexpr const char* kOwnCall = "ON4UBA";
+inline constexpr const char* kOwnPrefix = "ON";
+
 // One QSO as a host passes it to AddData0 and RemoveData0.
 struct BenchQso {
     std::string call;
