@@ -112,6 +112,8 @@ struct HostileText {
     const char* name;
     std::string text;
     std::string fileName; // the Cabrillo file it names, or empty when it cannot be created
+
+    friend void PrintTo(const HostileText& text, std::ostream* out) { *out << text.name; }
 };
 
 std::string byteRange(int first, int last) {
