@@ -173,7 +173,7 @@ ReplayCounts replay(StatsPlugin& plugin, bool cabrillo, const LoadedLog& log) {
 }
 
 void reportCounts(const LoadedLog& log, const ReplayCounts& counts) {
-    say(std::to_string(log.qsos.size()) + " QSOs read, " + std::to_string(counts.stored) +
+    say(std::to_string(counts.stored + counts.rejected) + " QSOs read, " + std::to_string(counts.stored) +
         " stored, " + std::to_string(counts.rejected) + " rejected (own call " + log.ownCall +
         ", prefix " + log.ownPrefix + ")");
 }
@@ -212,12 +212,29 @@ std::string lowerBand(std::string band) {
     return band;
 }
 
+// The log's QSOs, read and mapped; the file's bytes are let go before the contest starts.
+LoadedLog loadLog(const Options& options, const PrefixSource& prefixOf) {
+    const AdifFile file = readLog(options);
+    return mapLog(options, file, prefixOf);
+}
+
+// The Cabrillo header's mode category and reports follow the mode the plug-in remembers from the
+// last QSO it stored. Handing it the log's QSOs from the end until it stores one leaves the very
+// mode a whole replay would leave; the contest proper then starts afresh.
+void rememberModeOfLog(StatsPlugin& plugin, const LoadedLog& log) {
+    startContest(plugin, false, log.ownCall, log.ownPrefix);
+    for (auto qso = log.qsos.rbegin(); qso != log.qsos.rend(); ++qso) {
+        if (addQso(plugin, *qso) != 0) {
+            break;
+        }
+    }
+}
+
 } // namespace
 
 int runScore(const Options& options) {
-    const AdifFile file = readLog(options);
     const PrefixSource prefixOf(options);
-    const LoadedLog log = mapLog(options, file, prefixOf);
+    LoadedLog log = loadLog(options, prefixOf);
     StatsPlugin plugin(pluginPath(options));
     enterContestFolder(options.dir);
 
@@ -226,13 +243,11 @@ int runScore(const Options& options) {
         plugin.SetDialogHandler(confirmAsShown, nullptr);
     }
     if (options.cabrillo) {
-        // The header's mode category and reports follow the mode the plug-in remembers from the
-        // QSOs it scored last: a first, silent pass makes it remember this log's.
-        replayContest(plugin, false, log.ownCall, log.ownPrefix, log.qsos, [](std::size_t) {});
-        int ignored = 0;
-        plugin.GetResult0(&ignored);
+        rememberModeOfLog(plugin, log);
     }
     const ReplayCounts counts = replay(plugin, options.cabrillo, log);
+    // The plug-in holds its own copies now; the Cabrillo output needs the memory more.
+    std::vector<QsoFields>().swap(log.qsos);
     int cabrilloDone = 0;
     const std::string result = plugin.GetResult0(&cabrilloDone);
     std::fwrite(result.data(), 1, result.size(), stdout);
@@ -244,9 +259,8 @@ int runScore(const Options& options) {
 }
 
 int runCheck(const Options& options) {
-    const AdifFile file = readLog(options);
     const PrefixSource prefixOf(options);
-    const LoadedLog log = mapLog(options, file, prefixOf);
+    const LoadedLog log = loadLog(options, prefixOf);
     const std::string prefix = options.checkPrefix.value_or(prefixOf(options.checkCall));
     const std::string band = lowerBand(options.band);
     StatsPlugin plugin(pluginPath(options));

@@ -2,22 +2,30 @@
 
 namespace ubaspring {
 
+void startContest(StatsPlugin& plugin, bool cabrillo, const std::string& ownCall,
+                  const std::string& ownPrefix) {
+    plugin.ResetStats0("", cabrillo ? 1 : 0, ownCall.c_str(), nullptr, nullptr, "", "", "", "", "",
+                       "", "", "", "", ownPrefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "");
+}
+
+int addQso(StatsPlugin& plugin, const QsoFields& q) {
+    // The plug-in copies the time; a copy here keeps the record itself untouched.
+    COleDateTime time = q.time.value_or(COleDateTime{});
+    COleDateTime* timePointer = q.time ? &time : nullptr;
+    return plugin.AddData0(q.ownCall.c_str(), q.call.c_str(), timePointer, nullptr, nullptr,
+                           nullptr, 0, q.frequencyHz, q.mode.c_str(), q.rstSent.c_str(),
+                           q.rstReceived.c_str(), q.exchangeSent.c_str(),
+                           q.exchangeReceived.c_str(), "", "", "", "", "", "", "", "", "",
+                           q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", q.band.c_str(), "");
+}
+
 ReplayCounts replayContest(StatsPlugin& plugin, bool cabrillo, const std::string& ownCall,
                            const std::string& ownPrefix, const std::vector<QsoFields>& qsos,
                            const std::function<void(std::size_t)>& progress) {
-    plugin.ResetStats0("", cabrillo ? 1 : 0, ownCall.c_str(), nullptr, nullptr, "", "", "", "", "",
-                       "", "", "", "", ownPrefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "");
+    startContest(plugin, cabrillo, ownCall, ownPrefix);
     ReplayCounts counts;
     for (const QsoFields& q : qsos) {
-        // The plug-in copies the time; a copy here keeps the record itself untouched.
-        COleDateTime time = q.time.value_or(COleDateTime{});
-        COleDateTime* timePointer = q.time ? &time : nullptr;
-        const int stored = plugin.AddData0(
-            q.ownCall.c_str(), q.call.c_str(), timePointer, nullptr, nullptr, nullptr, 0,
-            q.frequencyHz, q.mode.c_str(), q.rstSent.c_str(), q.rstReceived.c_str(),
-            q.exchangeSent.c_str(), q.exchangeReceived.c_str(), "", "", "", "", "", "", "", "", "",
-            q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", q.band.c_str(), "");
-        ++(stored != 0 ? counts.stored : counts.rejected);
+        ++(addQso(plugin, q) != 0 ? counts.stored : counts.rejected);
         progress(counts.stored + counts.rejected);
     }
     return counts;

@@ -19,6 +19,13 @@ struct ReplayCounts {
     std::size_t rejected = 0;
 };
 
+// ResetStats0 with the Cabrillo flag, the own call and the own prefix.
+void startContest(StatsPlugin& plugin, bool cabrillo, const std::string& ownCall,
+                  const std::string& ownPrefix);
+
+// AddData0 for one QSO: 1 when the plug-in stored it, 0 when it rejected it.
+int addQso(StatsPlugin& plugin, const QsoFields& qso);
+
 // ResetStats0 with the Cabrillo flag, the own call and the own prefix, then every QSO.
 // progress is told how many QSOs were handed over so far.
 ReplayCounts replayContest(StatsPlugin& plugin, bool cabrillo, const std::string& ownCall,
