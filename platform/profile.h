@@ -12,7 +12,8 @@ namespace stats::platform {
 std::string readProfileString(std::string_view section, std::string_view key,
                               std::string_view fallback, std::string_view path);
 
-// Stores the value, creating the file, section and key as needed. False when it was not stored
+// Stores the value, creating the file, section and key as needed; line breaks in the value are
+// stored as blanks, so a value can never start another key or section. False when it was not stored
 // (the folder is missing, the file is read-only, the disk is full, ...).
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view path);

@@ -33,7 +33,13 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
                         std::string_view path) {
     const std::string sectionZ(section);
     const std::string keyZ(key);
-    const std::string valueZ(value);
+    // A line break in the value would start another key or section of the file.
+    std::string valueZ(value);
+    for (char& c : valueZ) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
     const std::string pathZ(path);
     return WritePrivateProfileStringA(sectionZ.c_str(), keyZ.c_str(), valueZ.c_str(),
                                       pathZ.c_str()) != FALSE;
