@@ -2,6 +2,7 @@
 // binary so that its CR LF line ends are exact on every platform.
 #include "cabrillo/cabrillo_output.h"
 
+#include "platform/text.h"
 #include "scoring/contest_rules.h"
 
 #include <cerrno>
@@ -43,9 +44,10 @@ class CabrilloFile {
             error_ = errno != 0 ? errno : EIO;
         }
     }
+    // A header line; a line break in its value would forge another line of the log.
     void line(std::string_view label, std::string_view value) {
         write(label);
-        write(value);
+        write(text::withoutLineBreaks(value));
         write("\r\n");
     }
     // Closes the file; 0 when every byte reached it, else the system's error number.
@@ -73,11 +75,13 @@ void AddQsoLine(Module& m, std::string_view call, std::int32_t frequencyKhz,
                 std::string_view exchangeReceived) {
     const std::string timeText = formatQsoTime(time);
     const std::string modeCopy(modeText);
-    const std::string sent(exchangeSent);
-    const std::string worked(call);
-    const std::string received(exchangeReceived);
+    // Host texts stay on the QSO's line, whatever bytes they hold.
+    const std::string sent = text::withoutLineBreaks(exchangeSent);
+    const std::string worked = text::withoutLineBreaks(call);
+    const std::string received = text::withoutLineBreaks(exchangeReceived);
+    const std::string ownCall = text::withoutLineBreaks(m.CabrilloLog.callsign);
     const char* format = qsoLineFormat(m.BelgianStation != 0, m.CwMode != 0);
-    const char* fields[] = {modeCopy.c_str(), timeText.c_str(), m.CabrilloLog.callsign.c_str(),
+    const char* fields[] = {modeCopy.c_str(), timeText.c_str(), ownCall.c_str(),
                             sent.c_str(),     worked.c_str(),   received.c_str()};
     const int length = std::snprintf(nullptr, 0, format, frequencyKhz, fields[0], fields[1],
                                      fields[2], fields[3], fields[4], fields[5]);
@@ -114,7 +118,10 @@ std::string WriteLog(Module& m) {
     file.line("ADDRESS: ", log.addressStateProvince);
     file.line("ADDRESS: ", log.addressPostalCode);
     file.line("ADDRESS: ", log.addressCountry);
-    file.line("SOAPBOX: ", log.soapbox);
+    // A confirmed soapbox holds "\r\nSOAPBOX: " between its lines: it is written as it is.
+    file.write("SOAPBOX: ");
+    file.write(log.soapbox);
+    file.write("\r\n");
     for (const std::string& line : log.qsoLines) {
         file.write(line);
     }

@@ -64,16 +64,6 @@ std::string_view withoutByteOrderMark(std::string_view content) {
     return content;
 }
 
-std::string singleLine(std::string_view value) {
-    std::string text(value);
-    for (char& c : text) {
-        if (c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 std::optional<std::string> find(std::string_view content, std::string_view section,
@@ -94,7 +84,7 @@ std::optional<std::string> find(std::string_view content, std::string_view secti
 
 std::string store(std::string_view content, std::string_view section, std::string_view key,
                   std::string_view value) {
-    const std::string newLine = std::string(key) + "=" + singleLine(value) + "\r\n";
+    const std::string newLine = std::string(key) + "=" + text::withoutLineBreaks(value) + "\r\n";
     const std::vector<Line> lines = splitLines(content);
 
     // Where the key's line is, or after which line of the section a new one goes.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // ASCII text helpers shared by the settings format, the contest rules, the dialogs and the host.
@@ -60,6 +61,18 @@ constexpr bool lessIgnoringCase(std::string_view a, std::string_view b) {
         }
     }
     return a.size() < b.size();
+}
+
+// The text on one line: every CR and LF becomes a blank, so that it cannot start a line of its
+// own in a line-oriented file.
+inline std::string withoutLineBreaks(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return line;
 }
 
 } // namespace stats::text

@@ -1,6 +1,7 @@
 // Private-profile files on Windows: the system's own functions. The path goes to them as it is;
 // "Plugins\UBA_Spring.ini" names a folder, so Windows resolves it against the current directory.
 #include "platform/profile.h"
+#include "platform/text.h"
 
 #include <windows.h>
 
@@ -34,12 +35,7 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
     const std::string sectionZ(section);
     const std::string keyZ(key);
     // A line break in the value would start another key or section of the file.
-    std::string valueZ(value);
-    for (char& c : valueZ) {
-        if (c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
+    const std::string valueZ = text::withoutLineBreaks(value);
     const std::string pathZ(path);
     return WritePrivateProfileStringA(sectionZ.c_str(), keyZ.c_str(), valueZ.c_str(),
                                       pathZ.c_str()) != FALSE;

@@ -108,6 +108,34 @@ TEST_F(HostileTexts, LineBreaksInDialogValuesNeverStartAKeyOrSection) {
     EXPECT_EQ(setting("BELGIUM"), "0");
 }
 
+TEST_F(HostileTexts, LineBreaksInHeaderFieldsAndQsoTextsNeverForgeACabrilloLine) {
+    const std::string evil = "x\r\nCLAIMED-SCORE: 999999\nQSO: forged";
+    ScriptedDialog header;
+    header.typed = everyControl(kHeaderControls, evil);
+    header.typed.erase(1001); // the soapbox's line breaks are its own lines, by design
+    header.install(plugin());
+    reset("DL", 1, "DL1ABC");
+    Qso qso;
+    qso.call = evil;
+    qso.exchangeReceived = "1\r\nQSO: forged";
+    qso.prefix = "DL";
+    ASSERT_EQ(add(qso), 1);
+    result();
+
+    // Every line of the file is one of the labelled lines; the forged texts stay inside them.
+    std::istringstream lines(readBytes(folder() / "DL1ABC.cbr"));
+    int claimedLines = 0;
+    int qsoLines = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ASSERT_TRUE(line.ends_with('\r')) << line;
+        EXPECT_NE(line.find(':'), std::string::npos) << line;
+        claimedLines += line.starts_with("CLAIMED-SCORE:") ? 1 : 0;
+        qsoLines += line.starts_with("QSO:") ? 1 : 0;
+    }
+    EXPECT_EQ(claimedLines, 1);
+    EXPECT_EQ(qsoLines, 1);
+}
+
 struct HostileText {
     const char* name;
     std::string text;
