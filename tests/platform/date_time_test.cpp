@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace stats {
 namespace {
@@ -11,6 +12,10 @@ namespace {
 struct DateCase {
     COleDateTime value;
     const char* text;
+
+    friend void PrintTo(const DateCase& c, std::ostream* out) {
+        *out << c.value.m_dt << " status " << c.value.m_status;
+    }
 };
 
 class FormatQsoTime : public ::testing::TestWithParam<DateCase> {};

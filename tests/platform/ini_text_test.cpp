@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace stats::ini {
 namespace {
 
@@ -9,6 +11,10 @@ struct FindCase {
     const char* content;
     const char* key;
     std::optional<std::string> value;
+
+    friend void PrintTo(const FindCase& c, std::ostream* out) {
+        *out << c.key << " in " << c.content;
+    }
 };
 
 class IniFind : public ::testing::TestWithParam<FindCase> {};

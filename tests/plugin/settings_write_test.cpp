@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace stats::test {
 namespace {
 
@@ -12,6 +14,8 @@ struct StoredForm {
     const char* name;
     const char* before;
     const char* after; // once "Mode" = "CW" was written
+
+    friend void PrintTo(const StoredForm& form, std::ostream* out) { *out << form.name; }
 };
 
 class SettingsWrite : public ContestTest, public ::testing::WithParamInterface<StoredForm> {};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 
 namespace stats::test {
 namespace {
@@ -13,6 +14,8 @@ struct CheckCase {
     Station station;
     int answer;
     bool clearsBuffer;
+
+    friend void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.name; }
 };
 
 // A small log: ON4AAA (LGE) and DL1XX in CW on 80m, OT7CC (ACC) in SSB on 6m.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace stats {
 namespace {
 
@@ -11,6 +13,10 @@ struct BelgianCase {
     const char* normalised;
     const char* section; // the looked-up text
     bool acceptable;
+
+    friend void PrintTo(const BelgianCase& c, std::ostream* out) {
+        *out << '"' << c.received << '"';
+    }
 };
 
 class BelgianExchange : public ::testing::TestWithParam<BelgianCase> {};

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace stats::test {
 namespace {
 
@@ -35,6 +37,11 @@ struct RejectCase {
     const char* exchangeSent;
     const char* exchangeReceived;
     const char* closing;
+
+    friend void PrintTo(const RejectCase& c, std::ostream* out) {
+        *out << c.band << " " << c.mode << " '" << c.exchangeSent << "' '" << c.exchangeReceived
+             << "'";
+    }
 };
 
 class IntakeRejects : public Intake, public ::testing::WithParamInterface<RejectCase> {};

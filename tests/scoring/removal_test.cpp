@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace stats::test {
 namespace {
 
@@ -57,6 +59,8 @@ TEST_F(Removal, OnlyTheSameCallBandAndModeMatch) {
 struct RemovalCase {
     const char* name;
     std::optional<COleDateTime> deletedTime;
+
+    friend void PrintTo(const RemovalCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class RemovalOfARepeatedQso : public Removal, public ::testing::WithParamInterface<RemovalCase> {};
