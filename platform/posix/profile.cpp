@@ -1,8 +1,8 @@
 // Private-profile files on POSIX systems, with the semantics of the Windows functions. A write
 // replaces the file atomically (a temporary file in the same folder, then rename), so a process
 // killed at any moment leaves either the old or the new settings.
-#include "platform/ini_text.h"
 #include "platform/profile.h"
+#include "platform/ini_text.h"
 
 #include <cerrno>
 #include <cstdio>
