@@ -79,7 +79,8 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
     mode_t mode = 0644;
     struct stat status {};
     std::string content;
-    if (::stat(target.c_str(), &status) == 0) {
+    const bool exists = ::stat(target.c_str(), &status) == 0;
+    if (exists) {
         // A file without write permission counts as read-only, for root too, as on Windows.
         if (!S_ISREG(status.st_mode) || (status.st_mode & 0222) == 0) {
             return false;
@@ -92,6 +93,9 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
         content = std::move(*existing);
     }
     const std::string updated = ini::store(content, section, key, value);
+    if (exists && updated == content) {
+        return true; // already stored in the written form: a new file would be the same bytes
+    }
 
     std::string temporary = folderOf(target) + "/.settings-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
