@@ -1,22 +1,12 @@
 // The command-line host's ADIF reader on arbitrary bytes: it returns, and what it returns is
 // made of the input (names and values are views into it, offsets inside it).
+#include "fuzz/require.h"
 #include "host/adif_reader.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
-namespace {
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+using stats::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

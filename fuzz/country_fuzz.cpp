@@ -1,22 +1,12 @@
 // The command-line host's country-file reader and its lookups on arbitrary text: the first part
 // of the input is the file, every further line a callsign to look up.
+#include "fuzz/require.h"
 #include "host/country_file.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
-namespace {
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+using stats::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);

@@ -4,6 +4,7 @@
 // linked in; each input starts from a freshly loaded module and an empty folder. The target
 // works in a temporary folder of its own, so corpus and artifact paths must be absolute.
 #include "fuzz/byte_stream.h"
+#include "fuzz/require.h"
 #include "plugin/exports.h"
 #include "plugin/module.h"
 
@@ -21,13 +22,6 @@ namespace stats::fuzz {
 namespace {
 
 namespace fs = std::filesystem;
-
-void require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // Texts that open the engine's branches, so that the fuzzer need not guess them.
 constexpr std::array<std::string_view, 24> kWords = {
