@@ -50,22 +50,22 @@ int BenchContest::reset() {
 
 namespace {
 
-int callQsoExport(test::QsoFn function, const BenchQso& q) {
+int callWith(test::QsoFn function, const BenchQso& q) {
     COleDateTime time = q.time;
-    return function(kOwnCall, q.call.c_str(), &time, nullptr, nullptr, nullptr, 0, q.frequencyHz,
-                    q.mode.c_str(), q.rstSent.c_str(), q.rstReceived.c_str(),
-                    q.exchangeSent.c_str(), q.exchangeReceived.c_str(), "", "", "", "", "", "", "",
-                    "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", q.band.c_str(), "");
+    return test::callQsoExport(function,
+                               {kOwnCall, q.call.c_str(), &time, q.frequencyHz, q.mode.c_str(),
+                                q.rstSent.c_str(), q.rstReceived.c_str(), q.exchangeSent.c_str(),
+                                q.exchangeReceived.c_str(), q.prefix.c_str(), q.band.c_str()});
 }
 
 } // namespace
 
 int BenchContest::add(const BenchQso& qso) {
-    return callQsoExport(plugin_->AddData0, qso);
+    return callWith(plugin_->AddData0, qso);
 }
 
 int BenchContest::remove(const BenchQso& qso) {
-    return callQsoExport(plugin_->RemoveData0, qso);
+    return callWith(plugin_->RemoveData0, qso);
 }
 
 int BenchContest::check(const char* call, const char* band, const char* prefix) {

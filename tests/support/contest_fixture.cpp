@@ -55,23 +55,22 @@ int ContestTest::reset(const char* ownPrefix, int cabrillo, const char* ownCall)
 
 namespace {
 
-int callQsoExport(QsoFn function, const Qso& q) {
+int callWith(QsoFn function, const Qso& q) {
     COleDateTime time = q.time.value_or(COleDateTime{});
-    COleDateTime* timePointer = q.time ? &time : nullptr;
-    return function(q.ownCall.c_str(), q.call.c_str(), timePointer, nullptr, nullptr, nullptr, 0,
-                    q.frequencyHz, q.mode.c_str(), q.rstSent.c_str(), q.rstReceived.c_str(),
-                    q.exchangeSent.c_str(), q.exchangeReceived.c_str(), "", "", "", "", "", "", "",
-                    "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", q.band.c_str(), "");
+    return callQsoExport(function, {q.ownCall.c_str(), q.call.c_str(), q.time ? &time : nullptr,
+                                    q.frequencyHz, q.mode.c_str(), q.rstSent.c_str(),
+                                    q.rstReceived.c_str(), q.exchangeSent.c_str(),
+                                    q.exchangeReceived.c_str(), q.prefix.c_str(), q.band.c_str()});
 }
 
 } // namespace
 
 int ContestTest::add(const Qso& qso) {
-    return callQsoExport(plugin_->AddData0, qso);
+    return callWith(plugin_->AddData0, qso);
 }
 
 int ContestTest::remove(const Qso& qso) {
-    return callQsoExport(plugin_->RemoveData0, qso);
+    return callWith(plugin_->RemoveData0, qso);
 }
 
 int ContestTest::check(const Station& s) {

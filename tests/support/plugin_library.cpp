@@ -26,6 +26,12 @@ std::filesystem::path builtPluginPath() {
     return STATS_PLUGIN_PATH;
 }
 
+int callQsoExport(QsoFn function, const QsoCall& q) {
+    return function(q.ownCall, q.call, q.time, nullptr, nullptr, nullptr, 0, q.frequencyHz, q.mode,
+                    q.rstSent, q.rstReceived, q.exchangeSent, q.exchangeReceived, "", "", "", "",
+                    "", "", "", "", "", q.prefix, 0, 0, 0, 0.0, 0.0, "", "", "", q.band, "");
+}
+
 namespace {
 
 template <typename Function> Function resolve(void* handle, const char* name) {

@@ -34,6 +34,24 @@ using CheckCallFn = int (*)(const char*, unsigned, unsigned, const char*, const 
 using GetResultFn = const char* (*)(int*);
 using SetupSetFn = void (*)();
 
+// The arguments of AddData0 and RemoveData0 that carry a QSO; the others are passed empty.
+struct QsoCall {
+    const char* ownCall;
+    const char* call;
+    COleDateTime* time; // may be null
+    unsigned frequencyHz;
+    const char* mode;
+    const char* rstSent;
+    const char* rstReceived;
+    const char* exchangeSent;
+    const char* exchangeReceived;
+    const char* prefix;
+    const char* band;
+};
+
+// Calls AddData0 or RemoveData0 with the 33 arguments a host passes.
+int callQsoExport(QsoFn function, const QsoCall& q);
+
 // One export: its plain name and the decorated name of the function behind it.
 struct ExportName {
     const char* plain;
