@@ -252,6 +252,11 @@ int runScore(const Options& options) {
     const std::string result = plugin.GetResult0(&cabrilloDone);
     std::fwrite(result.data(), 1, result.size(), stdout);
     std::fflush(stdout);
+    if (::isatty(STDOUT_FILENO) != 0) {
+        // The result ends without a line break; on a terminal the report starts on a line of
+        // its own, while the result itself stays exactly as the plug-in returned it.
+        std::fputc('\n', stderr);
+    }
 
     reportCounts(log, counts);
     reportErrorLog();
