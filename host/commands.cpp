@@ -1,5 +1,7 @@
 #include "host/commands.h"
 
+#include "platform/text.h"
+
 #include "host/adif_reader.h"
 #include "host/contest_replay.h"
 #include "host/country_file.h"
@@ -7,6 +9,7 @@
 #include "host/progress_bar.h"
 #include "host/qso_fields.h"
 #include "host/stats_plugin.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -173,9 +176,9 @@ ReplayCounts replay(StatsPlugin& plugin, bool cabrillo, const LoadedLog& log) {
 }
 
 void reportCounts(const LoadedLog& log, const ReplayCounts& counts) {
-    say(std::to_string(counts.stored + counts.rejected) + " QSOs read, " + std::to_string(counts.stored) +
-        " stored, " + std::to_string(counts.rejected) + " rejected (own call " + log.ownCall +
-        ", prefix " + log.ownPrefix + ")");
+    say(std::to_string(counts.stored + counts.rejected) + " QSOs read, " +
+        std::to_string(counts.stored) + " stored, " + std::to_string(counts.rejected) +
+        " rejected (own call " + log.ownCall + ", prefix " + log.ownPrefix + ")");
 }
 
 // The findings of this run: every line of err.txt after the heading the reset wrote.
@@ -201,15 +204,6 @@ void reportErrorLog() {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         std::fprintf(stderr, "  %.*s\n", static_cast<int>(lines[i].size()), lines[i].data());
     }
-}
-
-std::string lowerBand(std::string band) {
-    for (char& c : band) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return band;
 }
 
 // The log's QSOs, read and mapped; the file's bytes are let go before the contest starts.
@@ -267,7 +261,7 @@ int runCheck(const Options& options) {
     const PrefixSource prefixOf(options);
     const LoadedLog log = loadLog(options, prefixOf);
     const std::string prefix = options.checkPrefix.value_or(prefixOf(options.checkCall));
-    const std::string band = lowerBand(options.band);
+    const std::string band = stats::text::lowerCase(options.band);
     StatsPlugin plugin(pluginPath(options));
     enterContestFolder(options.dir);
 

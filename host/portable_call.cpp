@@ -1,5 +1,7 @@
 #include "host/portable_call.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -37,18 +39,7 @@ std::string withCallArea(std::string_view call, char area) {
 } // namespace
 
 std::string normalCall(std::string_view call) {
-    const std::size_t first = call.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    call = call.substr(first, call.find_last_not_of(" \t\r\n") - first + 1);
-    std::string upper(call);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
+    return stats::text::upperCase(stats::text::trim(call));
 }
 
 std::string countryPart(std::string_view call) {

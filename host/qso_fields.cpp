@@ -1,5 +1,7 @@
 #include "host/qso_fields.h"
 
+#include "platform/text.h"
+
 #include "host/portable_call.h"
 
 #include <array>
@@ -8,16 +10,6 @@
 
 namespace ubaspring {
 namespace {
-
-std::string lowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
-}
 
 std::string_view fieldOr(const AdifRecord& record, std::string_view name,
                          std::string_view fallback = {}) {
@@ -158,7 +150,7 @@ QsoFields qsoFromRecord(const AdifRecord& record, std::string_view fallbackOwnCa
     qso.exchangeReceived = firstPresent(record, "SRX_STRING", "SRX");
     qso.prefix = qso.call.empty() ? std::string() : prefixOf(qso.call);
     const std::string_view band = fieldOr(record, "BAND");
-    qso.band = band.empty() ? bandOfFrequency(qso.frequencyHz) : lowerAscii(band);
+    qso.band = band.empty() ? bandOfFrequency(qso.frequencyHz) : stats::text::lowerCase(band);
     return qso;
 }
 

@@ -63,6 +63,23 @@ constexpr bool lessIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() < b.size();
 }
 
+// Copies with every ASCII letter in lower or in upper case.
+inline std::string lowerCase(std::string_view text) {
+    std::string copy(text);
+    for (char& c : copy) {
+        c = toLower(c);
+    }
+    return copy;
+}
+
+inline std::string upperCase(std::string_view text) {
+    std::string copy(text);
+    for (char& c : copy) {
+        c = toUpper(c);
+    }
+    return copy;
+}
+
 // The text on one line: every CR and LF becomes a blank, so that it cannot start a line of its
 // own in a line-oriented file.
 inline std::string withoutLineBreaks(std::string_view text) {

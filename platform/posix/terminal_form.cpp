@@ -3,6 +3,8 @@
 // of the host's screen handling is assumed.
 #include "platform/posix/terminal_form.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <optional>
@@ -27,19 +29,11 @@ struct Field {
     int number;        // what the operator types to change it; 0 when it is fixed
 };
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())) != 0) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
+using text::trim;
 
 std::string labelOf(const resources::DialogTemplate& dialog, const Control& control) {
     if (control.kind == ControlKind::CheckBox) {
-        return std::string(trimmed(control.text));
+        return std::string(trim(control.text));
     }
     for (const Control& label : dialog.controls) {
         if (label.kind == ControlKind::Label && label.labelFor == control.id) {
@@ -78,7 +72,7 @@ std::vector<std::string_view> linesOf(std::string_view text) {
 
 // The number of a list item, or 0 when the text is not one.
 std::size_t itemNumber(std::string_view text, std::size_t itemCount) {
-    text = trimmed(text);
+    text = trim(text);
     if (text.empty() || text.size() > 3 || !std::all_of(text.begin(), text.end(), [](char c) {
             return std::isdigit(static_cast<unsigned char>(c)) != 0;
         })) {
@@ -86,14 +80,6 @@ std::size_t itemNumber(std::string_view text, std::size_t itemCount) {
     }
     const std::size_t number = std::stoul(std::string(text));
     return number <= itemCount ? number : 0;
-}
-
-std::string lowered(std::string_view text) {
-    std::string result(trimmed(text));
-    for (char& c : result) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return result;
 }
 
 std::string padded(std::string text, std::size_t width) {
@@ -140,7 +126,7 @@ class Form {
             if (!answer) {
                 return false;
             }
-            const std::string choice = lowered(*answer);
+            const std::string choice = text::lowerCase(trim(*answer));
             if (choice.empty() || choice == "o" || choice == "ok") {
                 return true;
             }
@@ -188,7 +174,7 @@ class Form {
     }
 
     void showForm() {
-        const std::string caption = printable(trimmed(dialog_.caption));
+        const std::string caption = printable(trim(dialog_.caption));
         terminal_.write(caption + "\n" + std::string(caption.size(), '=') + "\n");
         for (const Field& field : fields_) {
             const std::string number = field.number != 0 ? std::to_string(field.number) : "";
@@ -310,7 +296,7 @@ class Form {
         if (!line) {
             return false;
         }
-        const std::string answer = lowered(*line);
+        const std::string answer = text::lowerCase(trim(*line));
         if (answer == "y" || answer == "yes") {
             *field.text = "1";
         } else if (answer == "n" || answer == "no") {
